@@ -1,0 +1,5 @@
+#include "pages/BootExceptionDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

@@ -1,0 +1,5 @@
+#include "pages/ContactDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

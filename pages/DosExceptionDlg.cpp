@@ -1,0 +1,5 @@
+#include "pages/DosExceptionDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

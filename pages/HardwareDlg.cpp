@@ -1,0 +1,5 @@
+#include "pages/HardwareDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

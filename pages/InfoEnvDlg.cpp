@@ -1,0 +1,5 @@
+#include "pages/InfoEnvDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

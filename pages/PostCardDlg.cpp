@@ -1,0 +1,5 @@
+#include "pages/PostCardDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

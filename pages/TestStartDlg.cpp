@@ -1,0 +1,5 @@
+#include "pages/TestStartDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

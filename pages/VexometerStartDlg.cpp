@@ -1,0 +1,5 @@
+#include "pages/VexometerStartDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

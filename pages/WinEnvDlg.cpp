@@ -1,0 +1,5 @@
+#include "pages/WinEnvDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

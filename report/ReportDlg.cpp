@@ -1,0 +1,5 @@
+#include "report/ReportDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

@@ -1,0 +1,5 @@
+#include "report/SendMailDlg.h"
+
+namespace mirel {
+
+} // namespace mirel

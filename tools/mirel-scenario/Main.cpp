@@ -1,0 +1,75 @@
+// mirel-scenario [--host headless|qt] SCRIPT: runs one scripted session of the wizard and
+// prints what happens, one line per event.
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "platform/Agent.h"
+#include "platform/Window.h"
+#include "platform/headless/HeadlessHost.h"
+#include "tools/mirel-scenario/Runner.h"
+#ifdef MIREL_WITH_QT
+#include "platform/qt/QtHost.h"
+#endif
+
+int main(int argc, char** argv) {
+    std::string host = "headless";
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--host" && i + 1 < argc)
+            host = argv[++i];
+        else if (arg.rfind("--host=", 0) == 0)
+            host = arg.substr(7);
+        else if (path.empty())
+            path = arg;
+        else
+            path.clear(), i = argc;
+    }
+    if (path.empty() || (host != "headless" && host != "qt")) {
+        std::cerr << "usage: mirel-scenario [--host headless|qt] SCRIPT\n";
+        return 64;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << "mirel-scenario: cannot read " << path << '\n';
+        return 66;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+
+    mirel::scenario::Runner runner(mirel::scenario::ParseScript(text.str()), std::cout);
+    mirel::HeadlessHost headless;
+#ifdef MIREL_WITH_QT
+    std::unique_ptr<mirel::qt::QtEnvironment> qt;
+    if (host == "qt") {
+        qt = mirel::qt::CreateEnvironment(argc, argv);
+        mirel::SetHost(&qt->GetHost());
+    } else {
+        mirel::SetHost(&headless);
+    }
+#else
+    if (host == "qt") {
+        std::cerr << "mirel-scenario: built without the Qt host\n";
+        return 69;
+    }
+    mirel::SetHost(&headless);
+#endif
+    mirel::SetServices(&runner);
+    mirel::SetAgent(&runner);
+    int status = 0;
+    try {
+        status = runner.Run();
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << "mirel-scenario: " << e.what() << '\n';
+        status = 70;
+    }
+    std::cout.flush();
+    mirel::SetAgent(nullptr);
+    mirel::SetServices(nullptr);
+    mirel::SetHost(nullptr);
+    return status;
+}
