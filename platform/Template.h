@@ -69,6 +69,10 @@ struct DialogTemplate {
 // The template with this id; throws std::out_of_range for an unknown id.
 const DialogTemplate& GetTemplate(int id);
 
+// Adds a template that is not built into the program (the tests use their own); the object must
+// outlive its use.
+void RegisterTemplate(const DialogTemplate& tmpl);
+
 // Conversion of dialog units to pixels at 96 dpi (base units 6 x 13 for an 8 pt dialog font).
 inline int DluToPxX(int dlu) { return (dlu * 3 + 1) / 2; }
 inline int DluToPxY(int dlu) { return (dlu * 13 + 4) / 8; }

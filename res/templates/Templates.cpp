@@ -1,10 +1,19 @@
 // The registry of all dialog templates.
+#include <map>
 #include <stdexcept>
 #include <string>
 
 #include "res/templates/Templates.h"
 
 namespace mirel {
+namespace {
+std::map<int, const DialogTemplate*>& Registered() {
+    static std::map<int, const DialogTemplate*> registered;
+    return registered;
+}
+} // namespace
+
+void RegisterTemplate(const DialogTemplate& tmpl) { Registered()[tmpl.id] = &tmpl; }
 
 const DialogTemplate& GetTemplate(int id) {
     switch (id) {
@@ -21,7 +30,12 @@ const DialogTemplate& GetTemplate(int id) {
     case 162: return Template162();
     case 163: return Template163();
     case 165: return Template165();
-    default: throw std::out_of_range("no dialog template " + std::to_string(id));
+    default: {
+        auto it = Registered().find(id);
+        if (it == Registered().end())
+            throw std::out_of_range("no dialog template " + std::to_string(id));
+        return *it->second;
+    }
     }
 }
 
