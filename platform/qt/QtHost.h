@@ -11,7 +11,7 @@ namespace mirel::qt {
 
 // The running Qt application together with the host that builds page windows in it.
 class QtEnvironment {
-public:
+  public:
     virtual ~QtEnvironment() = default;
     virtual Host& GetHost() = 0;
 };

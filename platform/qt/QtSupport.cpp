@@ -4,7 +4,9 @@
 
 namespace mirel::qt {
 
-QString Cp1252Only(const QString& text) { return ToQString(Cp1252ToUtf8(Utf8ToCp1252(ToStdString(text)))); }
+QString Cp1252Only(const QString& text) {
+    return ToQString(Cp1252ToUtf8(Utf8ToCp1252(ToStdString(text))));
+}
 
 QString ImageResource(int imageId) {
     switch (imageId) {
@@ -67,6 +69,8 @@ QStringList NameFilters(const std::string& classicFilter) {
         QStringList patterns;
         for (const QString& p : parts[i + 1].split(u';', Qt::SkipEmptyParts))
             patterns << (p.trimmed() == u"*.*" ? QStringLiteral("*") : p.trimmed());
+        if (patterns.isEmpty())
+            continue;
         const qsizetype open = name.lastIndexOf(u'(');
         if (open > 0 && name.endsWith(u')'))
             name = name.left(open).trimmed();

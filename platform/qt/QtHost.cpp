@@ -1,0 +1,164 @@
+#include "platform/qt/QtHost.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFont>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <QUrl>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/qt/QtSupport.h"
+#include "platform/qt/QtWindow.h"
+
+// The resources live in a static library; they must be registered by name from the global
+// namespace.
+static void InitMirelResources() {
+    Q_INIT_RESOURCE(mirel);
+}
+
+namespace mirel::qt {
+namespace {
+
+class Environment : public QtEnvironment {
+  public:
+    Environment(int& argc, char** argv) {
+        InitMirelResources();
+        m_app = std::make_unique<QApplication>(argc, argv);
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setApplicationName(QStringLiteral("Mirel"));
+        QApplication::setDesktopFileName(QStringLiteral("mirel"));
+        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        if (m_translator.load(QStringLiteral("qtbase_de"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&m_translator);
+        QApplication::setWindowIcon(QIcon(ImageResource(128)));
+    }
+    ~Environment() override { QApplication::removeTranslator(&m_translator); }
+    Host& GetHost() override { return m_host; }
+
+  private:
+    std::unique_ptr<QApplication> m_app;
+    QTranslator m_translator;
+    WidgetHost m_host;
+};
+
+QWidget* DialogParent() {
+    return QApplication::activeWindow();
+}
+
+class QtServices : public Services {
+  public:
+    MsgAnswer MessageBox(const std::string& caption, const std::string& text, MsgButtons buttons,
+                         MsgIcon icon, int defaultButton) override {
+        QMessageBox box(DialogParent());
+        box.setWindowTitle(ToQString(caption));
+        box.setText(ToQString(text));
+        box.setIcon(icon == MsgIcon::Information ? QMessageBox::Information
+                    : icon == MsgIcon::Question  ? QMessageBox::Question
+                                                 : QMessageBox::Warning);
+        struct Choice {
+            QPushButton* button;
+            MsgAnswer answer;
+        };
+        std::vector<Choice> choices;
+        auto add = [&](const char* label, QMessageBox::ButtonRole role, MsgAnswer answer) {
+            choices.push_back({box.addButton(QString::fromUtf8(label), role), answer});
+        };
+        switch (buttons) {
+        case MsgButtons::Ok:
+            add("OK", QMessageBox::AcceptRole, MsgAnswer::Ok);
+            break;
+        case MsgButtons::YesNo:
+            add("&Ja", QMessageBox::YesRole, MsgAnswer::Yes);
+            add("&Nein", QMessageBox::NoRole, MsgAnswer::No);
+            break;
+        case MsgButtons::YesNoCancel:
+            add("&Ja", QMessageBox::YesRole, MsgAnswer::Yes);
+            add("&Nein", QMessageBox::NoRole, MsgAnswer::No);
+            add("Abbrechen", QMessageBox::RejectRole, MsgAnswer::Cancel);
+            break;
+        }
+        const std::size_t def =
+            defaultButton >= 1 && static_cast<std::size_t>(defaultButton) <= choices.size()
+                ? static_cast<std::size_t>(defaultButton) - 1
+                : 0;
+        box.setDefaultButton(choices[def].button);
+        // Escape answers as the classic box does: OK, Cancel, and for Yes/No the answer No.
+        box.setEscapeButton(choices.back().button);
+        box.exec();
+        for (const Choice& c : choices)
+            if (box.clickedButton() == c.button)
+                return c.answer;
+        return choices.back().answer;
+    }
+
+    void Beep(BeepKind) override { QApplication::beep(); }
+
+    std::optional<std::string> SaveFileDialog(const std::string& filter, const std::string& defaultExt,
+                                              const std::string& proposedName) override {
+        QFileDialog dialog(DialogParent());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        return Run(dialog, filter, defaultExt, proposedName);
+    }
+
+    std::optional<std::string> OpenFileDialog(const std::string& filter,
+                                              const std::string& defaultExt) override {
+        QFileDialog dialog(DialogParent());
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        return Run(dialog, filter, defaultExt, std::string());
+    }
+
+    void ShellOpen(const std::string& url) override {
+        QDesktopServices::openUrl(
+            QUrl::fromEncoded(QByteArray(url.data(), static_cast<qsizetype>(url.size()))));
+    }
+
+    LocalTime Now() override {
+        const QDateTime now = QDateTime::currentDateTime();
+        return LocalTime{now.date().year(), now.date().month(),  now.date().day(),
+                         now.time().hour(), now.time().minute(), now.time().second()};
+    }
+
+    [[noreturn]] void ExitProcess(int code) override { std::exit(code); }
+
+  private:
+    static std::optional<std::string> Run(QFileDialog& dialog, const std::string& filter,
+                                          const std::string& defaultExt, const std::string& proposedName) {
+        const QStringList filters = NameFilters(filter);
+        if (!filters.isEmpty())
+            dialog.setNameFilters(filters);
+        QString suffix = ToQString(defaultExt);
+        while (suffix.startsWith(u'.'))
+            suffix.remove(0, 1);
+        dialog.setDefaultSuffix(suffix); // appended when the user typed no extension
+        if (!proposedName.empty())
+            dialog.selectFile(ToQString(proposedName));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return ToStdString(dialog.selectedFiles().constFirst());
+    }
+};
+
+} // namespace
+
+std::unique_ptr<QtEnvironment> CreateEnvironment(int& argc, char** argv) {
+    return std::make_unique<Environment>(argc, argv);
+}
+
+std::unique_ptr<Services> CreateServices() {
+    return std::make_unique<QtServices>();
+}
+
+} // namespace mirel::qt

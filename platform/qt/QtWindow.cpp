@@ -1,0 +1,824 @@
+#include "platform/qt/QtWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QSvgRenderer>
+#include <QTextCursor>
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <stdexcept>
+
+#include "platform/Agent.h"
+#include "platform/Dialog.h"
+#include "platform/Text.h"
+#include "platform/qt/QtSupport.h"
+
+namespace mirel::qt {
+namespace {
+
+// Reports a left click (press and release inside the widget) to `onClick`.
+class Clickable : public QWidget {
+  public:
+    using QWidget::QWidget;
+    std::function<void()> onClick;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        m_pressed = onClick && event->button() == Qt::LeftButton;
+        QWidget::mousePressEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const bool click =
+            m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+        m_pressed = false;
+        if (click)
+            onClick();
+    }
+
+  private:
+    bool m_pressed = false;
+};
+
+// Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics.
+class StaticText : public Clickable {
+  public:
+    StaticText(QWidget* parent, Qt::Alignment align) : Clickable(parent), m_align(align) {}
+    void Place(const QRect& rect) {
+        m_rect = rect;
+        Fit();
+    }
+    void SetLabel(const QString& text) {
+        m_text = text;
+        Fit();
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        style()->drawItemText(&painter, rect(), Flags(), palette(), isEnabled(), m_text,
+                              QPalette::WindowText);
+    }
+
+  private:
+    int Flags() const { return int(m_align | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic; }
+    // Our font runs a little taller than the one the layout was made for: a text that needs
+    // one more line may use the room below its rectangle rather than lose the line.
+    void Fit() {
+        const int needed =
+            fontMetrics().boundingRect(QRect(0, 0, m_rect.width(), 10000), Flags(), m_text).height();
+        setGeometry(m_rect.x(), m_rect.y(), m_rect.width(), std::max(m_rect.height(), needed));
+    }
+
+    Qt::Alignment m_align;
+    QString m_text;
+    QRect m_rect;
+};
+
+// Group box as the classic dialog draws it: an etched frame with the caption on its top line.
+// It is only a picture; the controls inside it are its siblings.
+class GroupFrame : public QWidget {
+  public:
+    using QWidget::QWidget;
+    void SetLabel(const QString& text) {
+        m_text = text;
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics = fontMetrics();
+        const QRect frame = rect().adjusted(0, metrics.height() / 2, -2, -2);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(frame);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(frame.translated(1, 1));
+        if (m_text.isEmpty())
+            return;
+        const QSize size = metrics.size(Qt::TextShowMnemonic, m_text);
+        const QRect caption(6, 0, std::min(size.width() + 4, width() - 8), metrics.height());
+        painter.fillRect(caption, palette().window());
+        style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
+                              isEnabled(), m_text, QPalette::WindowText);
+    }
+
+  private:
+    QString m_text;
+};
+
+// A picture scaled to its rectangle; with `clickable` it reports clicks (mouse, Space).
+class Picture : public Clickable {
+  public:
+    Picture(QWidget* parent, int imageId, bool clickable) : Clickable(parent), m_clickable(clickable) {
+        const QString path = ImageResource(imageId);
+        if (path.endsWith(QStringLiteral(".svg")))
+            m_svg = std::make_unique<QSvgRenderer>(path);
+        else if (!path.isEmpty())
+            m_pixmap.load(path);
+        if (clickable)
+            setCursor(Qt::PointingHandCursor);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        if (m_svg && m_svg->isValid())
+            m_svg->render(&painter, QRectF(rect()));
+        else if (!m_pixmap.isNull())
+            painter.drawPixmap(rect(), m_pixmap);
+        if (hasFocus()) {
+            QStyleOptionFocusRect option;
+            option.initFrom(this);
+            option.rect = rect().adjusted(1, 1, -1, -1);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        }
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (m_clickable && event->key() == Qt::Key_Space && onClick) {
+            onClick();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+
+  private:
+    bool m_clickable;
+    std::unique_ptr<QSvgRenderer> m_svg;
+    QPixmap m_pixmap;
+};
+
+// Filled or framed rectangle.
+class Rectangle : public QWidget {
+  public:
+    Rectangle(QWidget* parent, QColor fill, QColor frame) : QWidget(parent), m_fill(fill), m_frame(frame) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        if (m_fill.isValid())
+            painter.fillRect(rect(), m_fill);
+        if (m_frame.isValid()) {
+            painter.setPen(m_frame);
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
+
+  private:
+    QColor m_fill, m_frame;
+};
+
+// The drop-down list reports when its list opens.
+class DropDownList : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+    std::function<bool()> onDropDown; // false: the list must stay closed
+
+    void showPopup() override {
+        if (!onDropDown || onDropDown())
+            QComboBox::showPopup();
+    }
+};
+
+class QtWindow;
+
+// The top-level window of a page. Closing and Escape go to the page, never straight to Qt.
+class PageDialog : public QDialog {
+  public:
+    explicit PageDialog(QtWindow& owner)
+        : QDialog(nullptr,
+                  Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+          m_owner(owner) {}
+    void reject() override {}
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QtWindow& m_owner;
+};
+
+struct Control {
+    ControlTemplate tmpl;
+    QWidget* widget = nullptr;
+    std::string text; // as the page sees it ("\r\n" in multi-line edits)
+    bool visible = true;
+    bool enabled = true;
+    bool readOnly = false;
+    bool modified = false;
+    int limit = 0;
+    int check = 0;
+    int curSel = -1;
+
+    bool Multiline() const { return tmpl.kind == ControlKind::Edit && (tmpl.style & kMultiline) != 0; }
+};
+
+// Characters a multi-line edit counts for its limit: a line break is CR LF.
+qsizetype LimitChars(const QString& text, bool multiline) {
+    return text.size() + (multiline ? text.count(u'\n') : 0);
+}
+
+class QtWindow : public Window {
+  public:
+    QtWindow(Dialog& dialog, const DialogTemplate& tmpl)
+        : m_dialog(dialog), m_caption(tmpl.caption), m_dlg(std::make_unique<PageDialog>(*this)) {
+        m_dlg->setWindowTitle(ToQString(m_caption));
+        m_dlg->setFixedSize(DluToPxX(tmpl.cx), DluToPxY(tmpl.cy));
+        m_dlg->move(DluToPxX(tmpl.x), DluToPxY(tmpl.y));
+        for (const ControlTemplate& c : tmpl.controls)
+            Build(c);
+    }
+    ~QtWindow() override {
+        m_closing = true;
+        m_dlg.reset();
+    }
+
+    // ---- control state ----
+    std::string GetText(int id) const override {
+        const Control& c = At(id);
+        if (c.tmpl.kind == ControlKind::ComboBox)
+            return c.curSel >= 0 && c.curSel < static_cast<int>(c.tmpl.items.size()) ? c.tmpl.items[c.curSel]
+                                                                                     : "";
+        return c.text;
+    }
+    void SetText(int id, std::string_view text) override {
+        Control& c = At(id);
+        c.text.assign(text);
+        c.modified = false;
+        ShowText(c);
+    }
+    bool IsVisible(int id) const override { return At(id).visible; }
+    void Show(int id, bool show) override {
+        Control& c = At(id);
+        c.visible = show;
+        const Program guard(*this);
+        c.widget->setVisible(show);
+    }
+    bool IsEnabled(int id) const override { return At(id).enabled; }
+    void Enable(int id, bool enable) override {
+        Control& c = At(id);
+        c.enabled = enable;
+        const Program guard(*this);
+        c.widget->setEnabled(enable);
+    }
+    bool IsReadOnly(int id) const override { return At(id).readOnly; }
+    void SetReadOnly(int id, bool readOnly) override {
+        Control& c = At(id);
+        c.readOnly = readOnly;
+        ApplyReadOnly(c);
+    }
+    bool GetModify(int id) const override { return At(id).modified; }
+    void SetModify(int id, bool modified) override { At(id).modified = modified; }
+    int GetLimit(int id) const override { return At(id).limit; }
+    void SetLimit(int id, int maxChars) override {
+        Control& c = At(id);
+        c.limit = maxChars;
+        FitLineEditLength(c);
+    }
+    int GetCheck(int id) const override { return At(id).check; }
+    void SetCheck(int id, int checked) override {
+        Control& c = At(id);
+        c.check = checked;
+        if (auto* button = qobject_cast<QAbstractButton*>(c.widget);
+            button != nullptr && button->isCheckable()) {
+            const QSignalBlocker block(button);
+            button->setChecked(checked != 0);
+        }
+    }
+    int GetCurSel(int id) const override { return At(id).curSel; }
+    void SetCurSel(int id, int index) override {
+        Control& c = At(id);
+        c.curSel = index >= 0 && index < static_cast<int>(c.tmpl.items.size()) ? index : -1;
+        if (auto* combo = qobject_cast<QComboBox*>(c.widget)) {
+            const QSignalBlocker block(combo);
+            combo->setCurrentIndex(c.curSel);
+        }
+    }
+    int GetCount(int id) const override { return static_cast<int>(At(id).tmpl.items.size()); }
+    std::string GetItem(int id, int index) const override {
+        const Control& c = At(id);
+        return index >= 0 && index < static_cast<int>(c.tmpl.items.size()) ? c.tmpl.items[index] : "";
+    }
+    void ShowFocus(int id) override {
+        auto it = m_controls.find(id);
+        if (it == m_controls.end() || m_inShowFocus)
+            return;
+        m_inShowFocus = true;
+        it->second.widget->setFocus(Qt::OtherFocusReason);
+        m_inShowFocus = false;
+    }
+
+    // ---- window ----
+    std::string GetCaption() const override { return m_caption; }
+    void SetCaption(std::string_view caption) override {
+        m_caption.assign(caption);
+        m_dlg->setWindowTitle(ToQString(m_caption));
+    }
+    Rect GetRect() const override {
+        const QRect r = m_dlg->frameGeometry();
+        return Rect{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+    }
+    void MoveTo(int x, int y) override { m_dlg->move(x, y); }
+    void SetIcon(int iconId) override {
+        const QString path = ImageResource(iconId);
+        if (!path.isEmpty())
+            m_dlg->setWindowIcon(QIcon(path));
+    }
+    void Open() override {
+        const Program guard(*this);
+        m_dlg->setWindowModality(Qt::ApplicationModal);
+        m_dlg->show();
+        m_dlg->raise();
+        m_dlg->activateWindow();
+        QApplication::setActiveWindow(m_dlg.get());
+        // A scripted user acts right away; let the window settle first. Interactively the
+        // modal loop that follows does this.
+        if (GetAgent() != nullptr)
+            QApplication::processEvents();
+    }
+    int RunModal() override {
+        if (!m_ended)
+            m_dlg->exec();
+        return m_result;
+    }
+    void End(int result) override {
+        m_ended = true;
+        m_result = result;
+        const Program guard(*this);
+        m_dlg->done(result);
+    }
+    bool Ended() const override { return m_ended; }
+    bool Screenshot(const std::string& path) override { return m_dlg->grab().save(ToQString(path), "PNG"); }
+
+    // ---- real input (interactive mode) ----
+    void CloseRequest() {
+        if (Routable())
+            m_dialog.UserClose();
+    }
+    void KeyRequest(Key key) {
+        if (Routable())
+            m_dialog.UserKey(key);
+    }
+
+  private:
+    // Marks a stretch in which the program, not the user, changes widgets: Qt events it causes
+    // (focus moves, text signals) are not user input.
+    class Program {
+      public:
+        explicit Program(QtWindow& w) : m_w(w) { ++m_w.m_programDepth; }
+        ~Program() { --m_w.m_programDepth; }
+        Program(const Program&) = delete;
+        Program& operator=(const Program&) = delete;
+
+      private:
+        QtWindow& m_w;
+    };
+
+    // Real user input reaches the page only in interactive mode; a scripted user drives the
+    // page itself.
+    bool Routable() const {
+        return GetAgent() == nullptr && m_programDepth == 0 && !m_inShowFocus && !m_ended && !m_closing;
+    }
+
+    const Control& At(int id) const {
+        auto it = m_controls.find(id);
+        if (it == m_controls.end())
+            throw std::out_of_range("no control " + std::to_string(id));
+        return it->second;
+    }
+    Control& At(int id) { return const_cast<Control&>(static_cast<const QtWindow*>(this)->At(id)); }
+
+    void Build(const ControlTemplate& t);
+    void ShowText(Control& c);
+    void ApplyReadOnly(Control& c);
+    void FitLineEditLength(Control& c);
+    void UserEdited(int id);
+    void UserToggled(int id);
+    bool eventFilterFor(int id, QEvent* event);
+
+    friend class ControlFilter;
+
+    Dialog& m_dialog;
+    std::string m_caption;
+    std::unique_ptr<PageDialog> m_dlg;
+    std::map<int, Control> m_controls;
+    int m_programDepth = 0;
+    bool m_inShowFocus = false;
+    bool m_ended = false;
+    bool m_closing = false;
+    int m_result = 0;
+};
+
+void PageDialog::closeEvent(QCloseEvent* event) {
+    // Only the page ends its window (End); a close request is the page's to answer.
+    event->ignore();
+    m_owner.CloseRequest();
+}
+
+void PageDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            m_owner.KeyRequest(Key::Enter);
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        m_owner.KeyRequest(Key::Escape);
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Watches one control for focus and the keys the page handles itself.
+class ControlFilter : public QObject {
+  public:
+    ControlFilter(QtWindow& w, int id, QObject* parent) : QObject(parent), m_w(w), m_id(id) {}
+    bool eventFilter(QObject*, QEvent* event) override { return m_w.eventFilterFor(m_id, event); }
+
+  private:
+    QtWindow& m_w;
+    int m_id;
+};
+
+bool QtWindow::eventFilterFor(int id, QEvent* event) {
+    const Control& c = At(id);
+    if (event->type() == QEvent::FocusIn) {
+        if (Routable() && id != m_dialog.GetFocusItem())
+            m_dialog.SetFocusItem(id);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+    if (c.Multiline() && plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        (c.tmpl.style & kWantReturn) == 0) {
+        KeyRequest(Key::Enter);
+        return true;
+    }
+    if (c.tmpl.kind == ControlKind::RadioButton && plain &&
+        (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Left ||
+         key->key() == Qt::Key_Right)) {
+        // Arrows move within the radio group and choose the button they reach.
+        const std::vector<int> group = m_dialog.Template().RadioGroup(id);
+        auto pos = std::find(group.begin(), group.end(), id);
+        if (pos == group.end() || !Routable())
+            return true;
+        const bool forward = key->key() == Qt::Key_Down || key->key() == Qt::Key_Right;
+        const std::size_t n = group.size();
+        std::size_t i = static_cast<std::size_t>(pos - group.begin());
+        for (std::size_t step = 1; step < n; ++step) {
+            const std::size_t j = forward ? (i + step) % n : (i + n - step) % n;
+            const Control& other = At(group[j]);
+            if (other.visible && other.enabled) {
+                m_dialog.SetFocusItem(group[j]);
+                if (Routable())
+                    m_dialog.UserClick(group[j]);
+                break;
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+void QtWindow::Build(const ControlTemplate& t) {
+    QWidget* parent = m_dlg.get();
+    const QRect rect(DluToPxX(t.x), DluToPxY(t.y), DluToPxX(t.cx), DluToPxY(t.cy));
+    const int id = t.id;
+    QWidget* w = nullptr;
+    switch (t.kind) {
+    case ControlKind::Static: {
+        Qt::Alignment align = Qt::AlignLeft;
+        if ((t.style & kRight) != 0)
+            align = Qt::AlignRight;
+        else if ((t.style & kCenter) != 0)
+            align = Qt::AlignHCenter;
+        auto* label = new StaticText(parent, align);
+        if ((t.style & kNotify) != 0 && id > 0)
+            label->onClick = [this, id] {
+                if (Routable())
+                    m_dialog.UserClick(id);
+            };
+        w = label;
+        break;
+    }
+    case ControlKind::Picture: {
+        auto* picture = new Picture(parent, t.image, (t.style & kNotify) != 0);
+        if (id > 0 && (t.style & kNotify) != 0)
+            picture->onClick = [this, id] {
+                if (Routable())
+                    m_dialog.UserClick(id);
+            };
+        w = picture;
+        break;
+    }
+    case ControlKind::WhiteRect:
+        w = new Rectangle(parent, Qt::white, QColor());
+        break;
+    case ControlKind::BlackFrame:
+        w = new Rectangle(parent, QColor(), Qt::black);
+        break;
+    case ControlKind::WhiteFrame:
+        w = new Rectangle(parent, QColor(), Qt::white);
+        break;
+    case ControlKind::GroupBox: {
+        w = new GroupFrame(parent);
+        break;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(false);
+        button->setDefault((t.style & kDefault) != 0);
+        QObject::connect(button, &QPushButton::clicked, button, [this, id] {
+            if (Routable())
+                m_dialog.UserClick(id);
+        });
+        w = button;
+        break;
+    }
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox: {
+        QAbstractButton* button = nullptr;
+        if (t.kind == ControlKind::RadioButton) {
+            auto* radio = new QRadioButton(parent);
+            radio->setAutoExclusive(false); // a group may show no choice; the page drives the checks
+            button = radio;
+        } else {
+            button = new QCheckBox(parent);
+        }
+        QObject::connect(button, &QAbstractButton::clicked, button, [this, id] { UserToggled(id); });
+        w = button;
+        break;
+    }
+    case ControlKind::Edit:
+        if ((t.style & kMultiline) != 0) {
+            auto* edit = new QPlainTextEdit(parent);
+            edit->setTabChangesFocus(true);
+            edit->setLineWrapMode((t.style & (kHScroll | kAutoHScroll)) != 0 ? QPlainTextEdit::NoWrap
+                                                                             : QPlainTextEdit::WidgetWidth);
+            edit->setVerticalScrollBarPolicy((t.style & kVScroll) != 0 ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff);
+            edit->setHorizontalScrollBarPolicy((t.style & kHScroll) != 0 ? Qt::ScrollBarAlwaysOn
+                                                                         : Qt::ScrollBarAlwaysOff);
+            if ((t.style & kNoBorder) != 0) {
+                edit->setFrameShape(QFrame::NoFrame);
+                edit->document()->setDocumentMargin(0);
+            }
+            QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, id] { UserEdited(id); });
+            w = edit;
+        } else {
+            auto* edit = new QLineEdit(parent);
+            edit->setFrame((t.style & kNoBorder) == 0);
+            QObject::connect(edit, &QLineEdit::textEdited, edit, [this, id] { UserEdited(id); });
+            w = edit;
+        }
+        break;
+    case ControlKind::ComboBox: {
+        auto* combo = new DropDownList(parent);
+        for (const std::string& item : t.items)
+            combo->addItem(ToQString(item));
+        combo->setCurrentIndex(-1);
+        combo->setMaxVisibleItems(std::max(1, (DluToPxY(t.cy) - combo->sizeHint().height()) / 16));
+        combo->onDropDown = [this, id] {
+            if (!Routable())
+                return true;
+            m_dialog.OnCommand(id, Notify::DropDown);
+            return m_dialog.IsOpen() && !m_ended;
+        };
+        QObject::connect(combo, &QComboBox::activated, combo, [this, id](int index) {
+            if (!Routable())
+                return;
+            SetCurSel(id, index);
+            m_dialog.OnCommand(id, Notify::SelChange);
+        });
+        w = combo;
+        break;
+    }
+    }
+
+    QRect geometry = rect;
+    if (t.kind == ControlKind::ComboBox) // the template height includes the opened list
+        geometry.setHeight(std::min(rect.height(), w->sizeHint().height()));
+    w->setGeometry(geometry);
+    if (t.kind == ControlKind::Static)
+        static_cast<StaticText*>(w)->Place(geometry);
+
+    // Keyboard focus: tab stops are reached with Tab, other input controls only by clicking.
+    switch (t.kind) {
+    case ControlKind::Static:
+    case ControlKind::WhiteRect:
+    case ControlKind::BlackFrame:
+    case ControlKind::WhiteFrame:
+    case ControlKind::GroupBox:
+        w->setFocusPolicy(Qt::NoFocus);
+        break;
+    case ControlKind::Picture:
+        // As a static control, a picture takes the focus by Tab only, never by a click.
+        w->setFocusPolicy((t.style & (kNotify | kTabStop)) == (kNotify | kTabStop) ? Qt::TabFocus
+                                                                                   : Qt::NoFocus);
+        break;
+    default:
+        w->setFocusPolicy((t.style & kTabStop) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        break;
+    }
+    w->setAccessibleName(ToQString(t.name.empty() ? t.text : t.name));
+    if ((t.style & kHidden) != 0)
+        w->setVisible(false);
+    if ((t.style & kDisabled) != 0)
+        w->setEnabled(false);
+
+    if (id <= 0) {
+        // Several frame pieces share the id 0; they keep no state.
+        if (t.kind == ControlKind::Static)
+            static_cast<StaticText*>(w)->SetLabel(ToQString(t.text));
+        return;
+    }
+    Control& c = m_controls[id];
+    c.tmpl = t;
+    c.widget = w;
+    c.text = t.kind == ControlKind::ComboBox ? std::string() : t.text;
+    c.visible = (t.style & kHidden) == 0;
+    c.enabled = (t.style & kDisabled) == 0;
+    c.readOnly = (t.style & kReadOnly) != 0;
+    w->installEventFilter(new ControlFilter(*this, id, w));
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
+        edit->viewport()->installEventFilter(new ControlFilter(*this, id, w));
+    ShowText(c);
+    ApplyReadOnly(c);
+}
+
+void QtWindow::ShowText(Control& c) {
+    const Program guard(*this);
+    const QString text = ToQString(c.text);
+    QWidget* w = c.widget;
+    switch (c.tmpl.kind) {
+    case ControlKind::Static:
+        static_cast<StaticText*>(w)->SetLabel(text);
+        break;
+    case ControlKind::GroupBox:
+        static_cast<GroupFrame*>(w)->SetLabel(text);
+        break;
+    case ControlKind::PushButton:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox: {
+        auto* button = static_cast<QAbstractButton*>(w);
+        QString label = text;
+        if ((c.tmpl.style & kMultiline) != 0) {
+            int room = w->width() - 8;
+            if (c.tmpl.kind != ControlKind::PushButton)
+                room = w->width() - w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) -
+                       w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) - 4;
+            label = WrapLabel(text, w->fontMetrics(), room);
+        }
+        button->setText(label);
+        break;
+    }
+    case ControlKind::Edit:
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+            const QSignalBlocker block(edit);
+            edit->setPlainText(ToQString(CrLfToLf(c.text)));
+        } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
+            const QSignalBlocker block(line);
+            FitLineEditLength(c);
+            line->setText(text);
+            line->setCursorPosition(0);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void QtWindow::ApplyReadOnly(Control& c) {
+    if (c.tmpl.kind != ControlKind::Edit)
+        return;
+    // A read-only edit shows the window colour, as classic read-only edits do; a borderless
+    // edit on the white header keeps its white.
+    QPalette palette = c.widget->palette();
+    palette.setBrush(QPalette::Base, c.readOnly ? m_dlg->palette().brush(QPalette::Window)
+                                                : QApplication::palette().brush(QPalette::Base));
+    if ((c.tmpl.style & kNoBorder) != 0 && !c.readOnly)
+        palette.setBrush(QPalette::Base, Qt::white);
+    c.widget->setPalette(palette);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(c.widget))
+        edit->setReadOnly(c.readOnly);
+    else if (auto* line = qobject_cast<QLineEdit*>(c.widget))
+        line->setReadOnly(c.readOnly);
+}
+
+void QtWindow::FitLineEditLength(Control& c) {
+    auto* line = qobject_cast<QLineEdit*>(c.widget);
+    if (line == nullptr)
+        return;
+    // A longer text set by the program stays whole; typing cannot make it longer.
+    const int length = static_cast<int>(CharCount(c.text));
+    line->setMaxLength(c.limit > 0 ? std::max(c.limit, length) : 32767);
+}
+
+void QtWindow::UserEdited(int id) {
+    Control& c = At(id);
+    if (m_programDepth > 0)
+        return;
+    const bool multiline = c.Multiline();
+    auto* plain = qobject_cast<QPlainTextEdit*>(c.widget);
+    auto* line = qobject_cast<QLineEdit*>(c.widget);
+    const QString now = plain != nullptr ? plain->toPlainText() : line->text();
+    const int cursor = plain != nullptr ? plain->textCursor().position() : line->cursorPosition();
+
+    // Only what cp1252 holds can be typed; a one-line edit takes no line breaks.
+    QString typed = Cp1252Only(now);
+    typed.remove(u'\r');
+    if (!multiline)
+        typed.remove(u'\n');
+
+    // The input limit cuts what was inserted, not what was there before.
+    const QString before = ToQString(multiline ? CrLfToLf(c.text) : c.text);
+    if (c.limit > 0 && LimitChars(typed, multiline) > c.limit &&
+        LimitChars(typed, multiline) > LimitChars(before, multiline)) {
+        qsizetype prefix = 0;
+        while (prefix < typed.size() && prefix < before.size() && typed[prefix] == before[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < typed.size() - prefix && suffix < before.size() - prefix &&
+               typed[typed.size() - 1 - suffix] == before[before.size() - 1 - suffix])
+            ++suffix;
+        const QString inserted = typed.mid(prefix, typed.size() - prefix - suffix);
+        const QString kept = typed.left(prefix) + typed.right(suffix);
+        qsizetype room = std::max<qsizetype>(0, c.limit - LimitChars(kept, multiline));
+        QString cut;
+        for (QChar ch : inserted) {
+            const qsizetype n = ch == u'\n' && multiline ? 2 : 1;
+            if (n > room)
+                break;
+            room -= n;
+            cut += ch;
+        }
+        typed = typed.left(prefix) + cut + typed.right(suffix);
+    }
+
+    if (typed != now) {
+        const int pos =
+            static_cast<int>(std::clamp<qsizetype>(cursor - (now.size() - typed.size()), 0, typed.size()));
+        const Program guard(*this);
+        if (plain != nullptr) {
+            const QSignalBlocker block(plain);
+            plain->setPlainText(typed);
+            QTextCursor tc = plain->textCursor();
+            tc.setPosition(pos);
+            plain->setTextCursor(tc);
+        } else {
+            const QSignalBlocker block(line);
+            line->setText(typed);
+            line->setCursorPosition(pos);
+        }
+    }
+    c.text = multiline ? LfToCrLf(ToStdString(typed)) : ToStdString(typed);
+    c.modified = true;
+    FitLineEditLength(c);
+    if (Routable())
+        m_dialog.OnCommand(id, Notify::Change);
+}
+
+void QtWindow::UserToggled(int id) {
+    // Qt has already toggled the button; the page's state stays the one the dialog keeps, and
+    // the click goes through the dialog, which sets the checks and notifies the page.
+    Control& c = At(id);
+    {
+        const QSignalBlocker block(c.widget);
+        static_cast<QAbstractButton*>(c.widget)->setChecked(c.check != 0);
+    }
+    if (Routable())
+        m_dialog.UserClick(id);
+}
+
+} // namespace
+
+std::unique_ptr<Window> WidgetHost::CreateWindow(Dialog& dialog, const DialogTemplate& tmpl) {
+    return std::make_unique<QtWindow>(dialog, tmpl);
+}
+
+} // namespace mirel::qt
