@@ -1,14 +1,14 @@
-// The Vexometer start settings page (placeholder: Back and Next only).
+// The start settings page of the Vexometer product: the test product's start page with the
+// Vexometer's labels and texts, without the batch check box and without the version number format.
 #pragma once
 
-#include "pages/common/PageDlg.h"
+#include "pages/TestStartDlg.h"
 
 namespace mirel {
 
-class CVexometerStartDlg : public CPageDlg {
-public:
-    explicit CVexometerStartDlg(ReportRecord* pRecord) : CPageDlg(151, pRecord) {}
-    const char* ClassName() const override { return "CVexometerStartDlg"; }
+class CVexometerStartDlg : public CTestStartDlg {
+  public:
+    explicit CVexometerStartDlg(ReportRecord* pRecord);
 };
 
 } // namespace mirel

@@ -1,0 +1,373 @@
+// The start settings pages of the test and Vexometer products, driven through user actions:
+// the checks in order, the version number rules, the DOS block and the batch check box by
+// version, the info box texts and the values stored on Next and on Back.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "pages/TestStartDlg.h"
+#include "pages/VexometerStartDlg.h"
+#include "tests/unit/Harness.h"
+#include "tools/mirel-scenario/Script.h"
+
+namespace mirel {
+namespace {
+
+ReportRecord Prepared(int version) {
+    ReportRecord r;
+    ResetForRun(r);
+    r.m_nVersion = version;
+    r.m_strTitle = "Titel";
+    r.m_rcWindow = {30, 40, 31, 41};
+    return r;
+}
+
+std::unique_ptr<CTestStartDlg> MakePage(ReportRecord& r) {
+    if (r.m_nVersion >= 12)
+        return std::make_unique<CVexometerStartDlg>(&r);
+    return std::make_unique<CTestStartDlg>(&r);
+}
+
+std::string Refusal(const std::string& caption, const std::string& text) {
+    return "beep information\nmessage " + scenario::Quote(caption) + " " + scenario::Quote(text) +
+           " ok information -> ok\n";
+}
+
+constexpr const char* kBadNumber =
+    "Die Länge der Quorix*Test-Versionsnummer ist ungültig.\nBitte tragen Sie sie in dem Format #.##* ein";
+
+TEST(TestStartDlg, ChecksComeInOrderWithCaptionTextAndFocus) {
+    // Each script answers the rules before the expected one and leaves the later ones failing
+    // too, so a check out of order shows another message. The focus is put on 1116 first; the
+    // first three rules leave it there.
+    struct Case {
+        int version;
+        std::string script;
+        const char* caption; // nullptr: every check passes and the page ends
+        const char* text;
+        int focus;
+    };
+    const std::string dos = "click 1114\nclick 1124\nclick 1163\n";
+    const std::string number = dos + "type 1129 \"2.10\"\n";
+    const std::string vexo = "click 1113\nclick 1124\nclick 1165\n";
+    const std::vector<Case> cases = {
+        {0, "", "Programmstart", "Bitte geben Sie einen Programmstart ein.", 1116},
+        {0, "click 1114\n", "Bootmedium", "Bitte markieren Sie das Bootmedium.", 1116},
+        {0, "click 1114\nclick 1124\n", "Nachvollziehbarkeit",
+         "Bitte tragen Sie ein, ob der Fehler reproduzierbar ist.", 1116},
+        {0, dos, "Angabe Version", "Bitte tragen Sie die Quorix*Test-Versionsnummer ein", 1129},
+        {0, dos + "type 1129 \"   \"\n", "Angabe Version",
+         "Bitte tragen Sie die Quorix*Test-Versionsnummer ein", 1129},
+        {0, dos + "type 1129 \" 2.1 \"\n", "Ungültige Versionsnummer", kBadNumber, 1129},
+        {0, dos + "type 1129 \"ä.1\"\n", "Ungültige Versionsnummer", kBadNumber, 1129},
+        {0, dos + "type 1129 \"210a\"\n", "Ungültige Versionsnummer", kBadNumber, 1129},
+        {0, number, "Angabe Version", "Bitte tragen Sie die DOS-Version ein", 1049},
+        {0, number + "type 1049 \" \"\n", "Angabe Version", "Bitte tragen Sie die DOS-Version ein", 1049},
+        {0, number + "type 1049 \"6.22\"\n", "Angabe DOS-Typ", "Bitte tragen Sie den DOS-Typ ein", 1174},
+        {0, number + "type 1049 \"6.22\"\nselect 1174 7\ntype 1125 \"  \"\n", "Bootmedium",
+         "Bitte tragen Sie ein, von welchem Medium Quorix*Test gebootet wurde.", 1125},
+        {0, number + "type 1049 \"6.22\"\nselect 1174 7\ntype 1125 \"CD\"\n", nullptr, nullptr, 0},
+        {12, vexo, "Angabe Version", "Bitte tragen Sie die Vexometer-Versionsnummer ein", 1129},
+        {13, vexo + "type 1129 \"x\"\n", "Bootmedium",
+         "Bitte tragen Sie ein, von welchem Medium Vexometer gebootet wurde.", 1125},
+        {13, vexo + "type 1129 \"x\"\ntype 1125 \"USB\"\n", nullptr, nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        ReportRecord r = Prepared(c.version);
+        auto page = MakePage(r);
+        const std::string answer = c.caption != nullptr ? "answer ok\n" : "";
+        const auto result = test::RunPage(*page, c.script + "focus 1116\nclick 1016\n" + answer);
+        const std::string head = std::string("page ") + page->ClassName() + "\n";
+        if (c.caption == nullptr) {
+            EXPECT_EQ(result.log, head) << c.script;
+            continue;
+        }
+        EXPECT_EQ(result.log, head + Refusal(c.caption, c.text) + "end\n") << c.script;
+        EXPECT_EQ(page->GetFocusItem(), c.focus) << c.script;
+    }
+}
+
+TEST(TestStartDlg, VersionNumberFormatDependsOnProductAndVersion) {
+    struct Case {
+        int version;
+        const char* number;
+        bool passes; // otherwise refused with the format message
+    };
+    const std::vector<Case> cases = {
+        {0, "2.10", true},  {0, "2,105", true}, {0, "2.1", false}, {0, "210a", false}, {0, "ä.10", true},
+        {0, "2ä10", false}, {1, "2.1", false},  {3, "2.1", false}, {3, "2,10", true},  {2, "1", true},
+        {2, "x", true},     {12, "1", true},    {13, "a", true},
+    };
+    for (const Case& c : cases) {
+        ReportRecord r = Prepared(c.version);
+        auto page = MakePage(r);
+        const std::string script = std::string("click 1113\nclick 1123\nclick 1163\ntype 1129 \"") +
+                                   c.number + "\"\nclick 1016\n" + (c.passes ? "" : "answer ok\n");
+        const auto result = test::RunPage(*page, script);
+        const std::string head = std::string("page ") + page->ClassName() + "\n";
+        EXPECT_EQ(result.log,
+                  c.passes ? head : head + Refusal("Ungültige Versionsnummer", kBadNumber) + "end\n")
+            << c.version << " " << c.number;
+        if (c.passes) {
+            EXPECT_EQ(r.m_strTestVersion, c.number);
+        }
+    }
+}
+
+// State of one control after a script: -1 = not checked.
+struct Expect {
+    int id;
+    int visible;
+    int enabled;
+    int checked;
+};
+
+void ExpectControls(CTestStartDlg& page, const std::vector<Expect>& expects, const std::string& where) {
+    for (const Expect& e : expects) {
+        EXPECT_EQ(page.IsItemVisible(e.id) ? 1 : 0, e.visible) << where << " control " << e.id;
+        EXPECT_EQ(page.IsItemEnabled(e.id) ? 1 : 0, e.enabled) << where << " control " << e.id;
+        if (e.checked >= 0) {
+            EXPECT_EQ(page.GetCheck(e.id), e.checked) << where << " control " << e.id;
+        }
+    }
+}
+
+std::vector<Expect> DosBlock(int visible) {
+    return {{1119, visible, 1, -1}, {1049, visible, 1, -1}, {1126, visible, 1, -1}, {1174, visible, 1, -1}};
+}
+
+TEST(TestStartDlg, ControlsFollowVersionAndAnswers) {
+    struct Case {
+        int version;
+        void (*prepare)(ReportRecord&); // record as an earlier showing left it; nullptr = fresh
+        std::string script;
+        std::vector<Expect> expects;
+    };
+    auto earlier = [](ReportRecord& r) {
+        r.m_nTestStartDos = 1;
+        r.m_nTestOtherMedium = 1;
+        r.m_bTestFloppySame = 1;
+        r.m_bTestFromBatch = 1;
+    };
+    const std::vector<Case> cases = {
+        {0, nullptr, "", {{1128, 1, 0, 0}, {1125, 1, 0, -1}, {1127, 1, 0, -1}}},
+        {0, nullptr, "click 1114\nclick 1128\n", {{1128, 1, 1, 1}}},
+        // "selbstbootend" clears the batch start even when the version number field, which reads
+        // the controls when it gets the focus, takes the focus on the way.
+        {0, nullptr, "click 1114\nclick 1128\nfocus 1116\nclick 1113\n", {{1128, 1, 0, 0}}},
+        {1, nullptr, "click 1114\n", {{1128, 1, 0, 0}, {1119, 1, 1, -1}}},
+        {0, nullptr, "click 1124\n", {{1125, 1, 1, -1}, {1127, 1, 1, -1}}},
+        {0, nullptr, "click 1124\nclick 1127\nclick 1123\n", {{1125, 1, 0, -1}, {1127, 1, 0, 1}}},
+        {0,
+         earlier,
+         "",
+         {{1114, 1, 1, 1}, {1124, 1, 1, 1}, {1125, 1, 1, -1}, {1127, 1, 1, 1}, {1128, 1, 1, 1}}},
+        {1, earlier, "", {{1114, 1, 1, 1}, {1128, 1, 0, 0}}},
+        // OEM and dealer test versions: self-booting from diskette, fixed; the batch as the version says.
+        {2,
+         earlier,
+         "",
+         {{1113, 1, 1, 1},
+          {1114, 1, 0, 0},
+          {1123, 1, 1, 1},
+          {1124, 1, 0, 0},
+          {1125, 1, 0, -1},
+          {1127, 1, 0, 0},
+          {1128, 1, 0, 1}}},
+        {2, nullptr, "click 1113\nclick 1123\n", {{1128, 1, 0, 1}}},
+        {3,
+         earlier,
+         "",
+         {{1113, 1, 1, 1}, {1114, 1, 0, 0}, {1124, 1, 0, 0}, {1127, 1, 0, 0}, {1128, 1, 0, 0}}},
+        {12, earlier, "click 1113\nclick 1114\n", {{1128, 0, 0, 0}, {1125, 1, 1, -1}}},
+    };
+    for (const Case& c : cases) {
+        ReportRecord r = Prepared(c.version);
+        if (c.prepare != nullptr)
+            c.prepare(r);
+        auto page = MakePage(r);
+        test::RunPage(*page, c.script);
+        const std::string where = std::to_string(c.version) + " [" + c.script + "]";
+        ExpectControls(*page, c.expects, where);
+        // The DOS block is visible exactly while "unter DOS" is chosen.
+        ExpectControls(*page, DosBlock(page->GetCheck(1114)), where);
+    }
+}
+
+TEST(TestStartDlg, TextsFollowProductAndVersion) {
+    struct Case {
+        int version;
+        const char* header;
+        const char* versionLabel;
+        const char* mediumQuestion;
+    };
+    const char* const start = "Bitte geben Sie an, mit welchen Einstellungen Sie ";
+    const std::vector<Case> cases = {
+        {0, "Quorix*Test - Vollversion", "Quorix*Test Version", "Quorix*Test"},
+        {1, "Quorix*Test - Demoversion", "Quorix*Test Version", "Quorix*Test"},
+        {2, "Quorix*Test - OEM-Version", "Quorix*Test Version", "Quorix*Test"},
+        {3, "Quorix*Test - Händlertestversion", "Quorix*Test Version", "Quorix*Test"},
+        {12, "Vexometer - Vollversion", "Vexometer Version", "Vexometer"},
+        {13, "Vexometer - Demoversion", "Vexometer Version", "Vexometer"},
+    };
+    for (const Case& c : cases) {
+        ReportRecord r = Prepared(c.version);
+        auto page = MakePage(r);
+        test::RunPage(*page, "");
+        EXPECT_EQ(page->GetItemText(1085), std::string(start) + c.header + " gestartet haben.");
+        EXPECT_EQ(page->GetItemText(1118), c.versionLabel);
+        EXPECT_EQ(page->GetItemText(1122),
+                  std::string("Von welchem Medium aus wurde ") + c.mediumQuestion + " gestartet?");
+        EXPECT_EQ(page->GetCaption(), "Titel");
+    }
+}
+
+TEST(TestStartDlg, InfoBoxTexts) {
+    const char* const versionHelp =
+        "Die Versionsnummer steht nach dem Programmstart in der linken oberen Ecke.";
+    const char* const verHelp =
+        "Die Versionsnummer ermitteln Sie über den Befehl \"ver\" in der Befehlszeile.";
+    const char* const noteHelp = "Hier haben Sie zusätzlichen Platz, um weitere Anmerkungen einzutragen.";
+    struct Case {
+        int version;
+        std::string script;
+        std::string info;
+    };
+    const std::vector<Case> cases = {
+        {0, "focus 1116\nfocus 1129\n", versionHelp},
+        {0, "focus 1016\ntype 1129 \"2\"\n", versionHelp},
+        {2, "focus 1016\ntype 1129 \"2\"\n",
+         "Die Versionsnummer sehen Sie, nach dem Test, im Ergebnisbericht oben links."},
+        {0, "focus 1116\nfocus 1129\nfocus 1016\n", ""},
+        {0, "focus 1116\n", noteHelp},
+        {0, "focus 1016\ntype 1116 \"a\"\n", noteHelp},
+        {0, "focus 1116\nfocus 1016\n", ""},
+        {0, "click 1114\nfocus 1049\n", verHelp},
+        {0, "click 1114\nfocus 1049\nfocus 1016\n", ""},
+        {0, "click 1114\nselect 1174 0\n", verHelp},
+        {0, "click 1114\nselect 1174 7\n",
+         "Bitte tragen Sie die genaue DOS-Bezeichnung in das Feld \"Sonstige "
+         "Anmerkungen\" ein."},
+        {0, "click 1163\n", kReproducibleHelp[0]},
+        {0, "click 1164\n", kReproducibleHelp[1]},
+        {0, "click 1165\n", kReproducibleHelp[2]},
+        // The Vexometer's version number field neither sets nor empties the info box.
+        {0, "focus 1016\nclick 1163\nfocus 1129\ntype 1129 \"3\"\nfocus 1016\n", ""},
+        {12, "focus 1016\nclick 1163\nfocus 1129\ntype 1129 \"3\"\nfocus 1016\n", kReproducibleHelp[0]},
+    };
+    for (const Case& c : cases) {
+        ReportRecord r = Prepared(c.version);
+        auto page = MakePage(r);
+        test::RunPage(*page, c.script);
+        EXPECT_EQ(page->GetItemText(1171), c.info) << c.version << " [" << c.script << "]";
+    }
+    // Opening the DOS type list without picking an entry.
+    ReportRecord r = Prepared(0);
+    CTestStartDlg page(&r);
+    test::RunPage(page, "click 1114\n");
+    page.UserSelect(1174, -1);
+    EXPECT_EQ(page.GetItemText(1171), "Bitte wählen Sie das DOS-Produkt aus, welches Sie benutzen.");
+}
+
+TEST(TestStartDlg, InfoBoxHandsTheFocusOnToNext) {
+    ReportRecord r = Prepared(0);
+    CTestStartDlg page(&r);
+    test::RunPage(page, "focus 1171\n");
+    EXPECT_EQ(page.GetFocusItem(), 1016);
+}
+
+TEST(TestStartDlg, NextStoresTrimmedAnswers) {
+    ReportRecord r = Prepared(0);
+    CTestStartDlg page(&r);
+    const auto result =
+        test::RunPage(page, "click 1114\nclick 1124\ntype 1125 \" CD-ROM\\nLaufwerk \"\nclick 1127\n"
+                            "click 1128\ntype 1129 \" 2.10 \"\ntype 1049 \" 6.22 \"\nselect 1174 5\n"
+                            "click 1164\ntype 1116 \"  Anmerkung\\n\"\nclick 1016\n");
+    EXPECT_EQ(result.log, "page CTestStartDlg\n");
+    EXPECT_EQ(r.m_nTestStartDos, 1);
+    EXPECT_EQ(r.m_nTestOtherMedium, 1);
+    EXPECT_EQ(r.m_nTestReproducible, 1);
+    EXPECT_EQ(r.m_strTestMedium, "CD-ROM\r\nLaufwerk");
+    EXPECT_EQ(r.m_strTestVersion, "2.10");
+    EXPECT_EQ(r.m_strTestDosVersion, "6.22");
+    EXPECT_EQ(r.m_strTestNote, "Anmerkung");
+    EXPECT_EQ(r.m_bTestFloppySame, 1);
+    EXPECT_EQ(r.m_bTestFromBatch, 1);
+    EXPECT_EQ(r.m_nTestDosType, 5);
+    EXPECT_EQ(r.m_bBack, 0);
+    EXPECT_EQ(r.m_rcWindow.left, 30);
+    EXPECT_EQ(r.m_rcWindow.top, 40);
+    EXPECT_GT(r.m_rcWindow.Width(), 1);
+}
+
+TEST(TestStartDlg, StoredValuesByVersion) {
+    struct Case {
+        int version;
+        const char* script;
+        int startDos, otherMedium, floppySame, fromBatch;
+        const char* medium;
+        const char* dosVersion;
+    };
+    // The record holds the answers of an earlier showing: under DOS, another medium, batch ticked.
+    const std::vector<Case> cases = {
+        {0, "click 1113\n", 0, 1, 1, 0, "Stick", "6.22"}, // the hidden DOS version is kept
+        {1, "", 1, 1, 1, 0, "Stick", "6.22"},             // the demo has no batch start
+        {2, "", 0, 0, 0, 1, "", ""},                      // OEM: fixed start, batch start
+        {3, "", 0, 0, 0, 0, "", ""},                      // dealer test version: fixed start
+        {12, "", 1, 1, 1, 7, "Stick", "6.22"},            // the Vexometer leaves the batch field alone
+    };
+    for (const Case& c : cases) {
+        ReportRecord r = Prepared(c.version);
+        r.m_nTestStartDos = 1;
+        r.m_nTestOtherMedium = 1;
+        r.m_nTestReproducible = 2;
+        r.m_bTestFloppySame = 1;
+        r.m_bTestFromBatch = 7;
+        r.m_strTestMedium = "Stick";
+        r.m_strTestDosVersion = "6.22";
+        r.m_nTestDosType = 0;
+        r.m_strTestVersion = "2.10";
+        auto page = MakePage(r);
+        const auto result = test::RunPage(*page, std::string(c.script) + "click 1016\n");
+        EXPECT_EQ(result.log, std::string("page ") + page->ClassName() + "\n") << c.version;
+        EXPECT_EQ(r.m_nTestStartDos, c.startDos) << c.version;
+        EXPECT_EQ(r.m_nTestOtherMedium, c.otherMedium) << c.version;
+        EXPECT_EQ(r.m_bTestFloppySame, c.floppySame) << c.version;
+        EXPECT_EQ(r.m_bTestFromBatch, c.fromBatch) << c.version;
+        EXPECT_EQ(r.m_strTestMedium, c.medium) << c.version;
+        EXPECT_EQ(r.m_strTestDosVersion, c.dosVersion) << c.version;
+        EXPECT_EQ(r.m_nTestDosType, 0) << c.version;
+        EXPECT_EQ(r.m_nTestReproducible, 2) << c.version;
+    }
+}
+
+TEST(TestStartDlg, BackStoresWithoutChecksAndAnotherVersionAppliesItsRules) {
+    ReportRecord r = Prepared(0);
+    {
+        CTestStartDlg page(&r);
+        const auto result = test::RunPage(
+            page, "click 1114\nclick 1124\ntype 1125 \"Stick\"\ntype 1129 \" x \"\nclick 1015\n");
+        EXPECT_EQ(result.log, "page CTestStartDlg\n");
+    }
+    EXPECT_EQ(r.m_bBack, 1);
+    EXPECT_EQ(r.m_nTestStartDos, 1);
+    EXPECT_EQ(r.m_nTestOtherMedium, 1);
+    EXPECT_EQ(r.m_nTestReproducible, -1);
+    EXPECT_EQ(r.m_strTestVersion, "x");
+    EXPECT_EQ(r.m_strTestMedium, "Stick");
+
+    // Back on the version type page the user chooses the dealer test version.
+    r.m_bBack = 0;
+    r.m_nVersion = 3;
+    CTestStartDlg page(&r);
+    test::RunPage(page, "show 1125\nclick 1165\ntype 1129 \"3.01\"\nclick 1016\n");
+    EXPECT_EQ(r.m_nTestStartDos, 0);
+    EXPECT_EQ(r.m_nTestOtherMedium, 0);
+    EXPECT_EQ(r.m_strTestMedium, "");
+    EXPECT_EQ(r.m_strTestVersion, "3.01");
+}
+
+} // namespace
+} // namespace mirel
