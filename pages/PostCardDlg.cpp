@@ -1,5 +1,416 @@
 #include "pages/PostCardDlg.h"
 
+#include "platform/Text.h"
+
 namespace mirel {
+namespace {
+
+constexpr int kAnswerIds[2] = {1067, 1068};
+constexpr int kOptionIds[3] = {1069, 1070, 1071};
+// Characters of a typed value that the summary box shows.
+constexpr std::size_t kShownChars = 17;
+// The node after the last one: passed through while Next finishes the page.
+constexpr int kPastLastNode = 17;
+constexpr int kLastNode = 16;
+constexpr int kFirstNode = 3;
+
+std::string TextOr(const char* text) {
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+std::string Trimmed(const std::string& text) {
+    const char* const blanks = " \t\r\n\f\v";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+} // namespace
+
+CPostCardDlg::CPostCardDlg(ReportRecord* pRecord)
+    : CPageDlg(162, pRecord), m_strMarker("|==> "), m_strGap("\n\n"), m_strIndent(16, ' '),
+      m_strNewLine("\n"), m_strMargin(8, ' ') {}
+
+void CPostCardDlg::DoDataExchange(DataExchange& dx) {
+    dx.Text(1171, m_strInfo);
+    dx.Text(1194, m_strQuestion);
+    dx.Text(1193, m_strSubQuestion);
+    dx.Text(1192, m_strLineInput, 50);
+    dx.Text(1092, m_strTextInput, 1000);
+    dx.Radio(1067, m_nAnswer);
+    dx.Text(1195, m_strLineLabel);
+    dx.Radio(1069, m_nSubAnswer);
+    dx.Text(1196, m_strTextLabel);
+    dx.Text(1197, m_strSummary);
+}
+
+void CPostCardDlg::OnCommand(int id, Notify code) {
+    switch (id) {
+    case 1067:
+        if (code == Notify::Clicked)
+            OnOption1();
+        break;
+    case 1068:
+        if (code == Notify::Clicked)
+            OnOption2();
+        break;
+    case 1069:
+        if (code == Notify::Clicked)
+            OnOption3();
+        break;
+    case 1070:
+        if (code == Notify::Clicked)
+            OnOption4();
+        break;
+    case 1071:
+        if (code == Notify::Clicked)
+            OnOption5();
+        break;
+    default:
+        CPageDlg::OnCommand(id, code);
+        break;
+    }
+}
+
+void CPostCardDlg::OnShowWindow() {
+    ShowCommon();
+    ReportRecord& r = *m_pRecord;
+    if (r.m_nPostNode == 0) {
+        // A new run of the wizard: nothing of an earlier run is kept.
+        r.m_dwPostAnswers = 0;
+        for (PostText text : kPostTexts)
+            (r.*text).clear();
+        r.m_nPostNode = kFirstNode;
+    } else if (r.m_nPostNode == 1) {
+        // Back from the first question earlier: start again, answers kept.
+        r.m_nPostNode = kFirstNode;
+    }
+    RefreshPage(false);
+    UpdateData(false);
+}
+
+void CPostCardDlg::SetUpCard() {
+    ReportRecord& r = *m_pRecord;
+    const PostCardModel* model = FindPostCardModel(r.m_nVersion);
+    if (model == nullptr)
+        return;
+    if (model->name == nullptr) {
+        // The name of another maker's card is typed at node 3. A name left by one of the own
+        // models (chosen earlier in this run) is not that name.
+        const std::uint32_t kind = GetPostField(r.m_dwPostAnswers, PostField::CardKind);
+        if (kind != 0 && kind != model->kind)
+            r.m_strOtherCard.clear();
+        SetPostField(r.m_dwPostAnswers, PostField::CardKind, model->kind);
+        return;
+    }
+    SetPostField(r.m_dwPostAnswers, PostField::CardKind, model->kind);
+    r.m_strOtherCard = model->name;
+    r.m_nPostNode = kFirstNode + 1;
+}
+
+void CPostCardDlg::RefreshPage(bool full) {
+    UpdateData(true);
+    m_strSummary.clear();
+    if (m_pRecord->m_nPostNode == kFirstNode)
+        SetUpCard();
+    for (const PostSection& section : PostSections())
+        AppendSection(section, full);
+    // The values in the summary hold bare line feeds only (see SummaryValue), so every line
+    // break of the result is exactly one CR LF.
+    m_strSummary = LfToCrLf(m_strSummary);
+    UpdateData(false);
+    ShowNode();
+}
+
+std::string CPostCardDlg::SummaryValue(const std::string& value, bool shorten) const {
+    if (!shorten)
+        return CrLfToLf(value);
+    // The box shows the first characters only, each line break as one blank.
+    const std::string cut = TruncateChars(value, kShownChars);
+    std::string shown;
+    shown.reserve(cut.size());
+    for (std::size_t i = 0; i < cut.size(); ++i) {
+        if (cut[i] == '\r' || cut[i] == '\n') {
+            if (cut[i] == '\r' && i + 1 < cut.size() && cut[i + 1] == '\n')
+                ++i;
+            shown.push_back(' ');
+        } else {
+            shown.push_back(cut[i]);
+        }
+    }
+    return shown;
+}
+
+void CPostCardDlg::AppendSection(const PostSection& section, bool full) {
+    const ReportRecord& r = *m_pRecord;
+    const std::uint32_t value = GetPostField(r.m_dwPostAnswers, section.field);
+    std::string& out = m_strSummary;
+    if (section.heading != nullptr) {
+        const bool current = r.m_nPostNode >= section.firstNode && r.m_nPostNode <= section.lastNode;
+        out += current ? m_strMarker : m_strMargin;
+        out += section.heading;
+        out += m_strNewLine;
+    }
+    bool cardNamed = false;
+    for (const SummaryLine& line : section.lines) {
+        if (line.when != kAlways && line.when != value)
+            continue;
+        const std::string* typed = line.value != nullptr ? &(r.*line.value) : nullptr;
+        switch (line.form) {
+        case LineForm::Answer:
+            out += m_strIndent;
+            out += line.text;
+            out += m_strNewLine;
+            break;
+        case LineForm::TypedIfAny:
+        case LineForm::TypedOrIndent:
+            if (typed->empty()) {
+                if (line.form == LineForm::TypedOrIndent) {
+                    out += m_strIndent;
+                    out += m_strNewLine;
+                }
+                break;
+            }
+            [[fallthrough]];
+        case LineForm::Typed:
+            out += m_strIndent;
+            out += "--> ";
+            out += SummaryValue(*typed, !full);
+            out += m_strNewLine;
+            break;
+        case LineForm::CardName:
+            // Only a name typed for another maker's card is shortened; the own models' fixed
+            // names appear whole.
+            out += m_strIndent;
+            out += SummaryValue(*typed, !full && r.m_nVersion == 11);
+            out += m_strNewLine;
+            cardNamed = !typed->empty();
+            break;
+        case LineForm::LineEnd:
+            out += m_strNewLine;
+            break;
+        }
+    }
+    switch (section.end) {
+    case SectionEnd::EmptyLine:
+        out += m_strNewLine;
+        break;
+    case SectionEnd::EmptyLineIfAnswered:
+        if (value != 0)
+            out += m_strNewLine;
+        break;
+    case SectionEnd::EmptyLineIfCardName:
+        if (cardNamed)
+            out += m_strNewLine;
+        break;
+    case SectionEnd::None:
+        break;
+    }
+}
+
+void CPostCardDlg::ShowSubQuestion(const char* question, const std::array<const char*, 3>& options) {
+    m_strSubQuestion = TextOr(question);
+    ShowItem(1193, question != nullptr);
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        SetItemText(kOptionIds[i], TextOr(options[i]));
+        ShowItem(kOptionIds[i], question != nullptr && options[i] != nullptr);
+    }
+}
+
+void CPostCardDlg::ShowNode() {
+    UpdateData(true);
+    ReportRecord& r = *m_pRecord;
+    const PostNode* node = FindPostNode(r.m_nPostNode);
+    if (node == nullptr) {
+        UpdateData(false);
+        return;
+    }
+    if (node->node == kFirstNode && (GetPostField(r.m_dwPostAnswers, PostField::CardKind) & 1u) == 0) {
+        // No card name to ask for: the page goes on to the first question.
+        r.m_nPostNode = kFirstNode + 1;
+        ShowNode();
+        return;
+    }
+
+    m_strQuestion = TextOr(node->question);
+    ShowItem(1194, node->question != nullptr);
+    for (std::size_t i = 0; i < node->answers.size(); ++i) {
+        SetItemText(kAnswerIds[i], TextOr(node->answers[i]));
+        ShowItem(kAnswerIds[i], node->answers[i] != nullptr);
+    }
+    ShowSubQuestion(node->subQuestion, node->options);
+    m_strLineLabel = TextOr(node->linePrompt);
+    ShowItem(1195, node->linePrompt != nullptr);
+    ShowItem(1192, node->lineShown);
+    m_strLineInput = node->lineText != nullptr ? r.*node->lineText : std::string();
+    m_strTextLabel = TextOr(node->textPrompt);
+    ShowItem(1196, node->textPrompt != nullptr);
+    ShowItem(1092, node->textShown);
+    EnableItem(1092, node->textEnabled);
+    m_strTextInput = node->multiText != nullptr ? r.*node->multiText : std::string();
+    m_strInfo = TextOr(node->info);
+
+    // The stored choice, and the follow-ups it opens.
+    m_nAnswer = -1;
+    m_nSubAnswer = -1;
+    for (const PostStore& s : node->stored) {
+        if (s.field == PostField::None || !IsPostFieldAnswered(r.m_dwPostAnswers, s.field) ||
+            GetPostField(r.m_dwPostAnswers, s.field) != s.value)
+            continue;
+        if (s.answer != kAny)
+            m_nAnswer = s.answer - 1;
+        if (s.option != kAny)
+            m_nSubAnswer = s.option - 3;
+    }
+    for (const int click : {AnswerNumber(), OptionNumber()}) {
+        if (click == 0)
+            continue;
+        if (const PostFollowUp* followUp = FindPostFollowUp(*node, click, AnswerNumber()))
+            ApplyFollowUp(*node, *followUp, false);
+    }
+    UpdateData(false);
+}
+
+void CPostCardDlg::ApplyFollowUp(const PostNode& node, const PostFollowUp& followUp, bool clicked) {
+    const ReportRecord& r = *m_pRecord;
+    switch (followUp.sub.op) {
+    case PartOp::Show:
+        ShowSubQuestion(followUp.sub.question, followUp.sub.options);
+        if (clicked)
+            m_nSubAnswer = -1;
+        break;
+    case PartOp::Hide:
+        ShowSubQuestion(nullptr, {});
+        break;
+    default:
+        break;
+    }
+
+    struct FieldControls {
+        const FieldPart& part;
+        int promptId;
+        int fieldId;
+        std::string& prompt;
+        std::string& input;
+        PostText text;
+    };
+    const FieldControls fields[] = {
+        {followUp.line, 1195, 1192, m_strLineLabel, m_strLineInput, node.lineText},
+        {followUp.text, 1196, 1092, m_strTextLabel, m_strTextInput, node.multiText},
+    };
+    for (const FieldControls& f : fields) {
+        switch (f.part.op) {
+        case PartOp::Show:
+            f.prompt = TextOr(f.part.prompt);
+            ShowItem(f.promptId, true);
+            ShowItem(f.fieldId, true);
+            f.input = f.text != nullptr ? r.*f.text : std::string();
+            break;
+        case PartOp::Hide:
+            ShowItem(f.promptId, false);
+            ShowItem(f.fieldId, false);
+            break;
+        case PartOp::Enable:
+        case PartOp::Disable:
+            EnableItem(f.fieldId, f.part.op == PartOp::Enable);
+            break;
+        case PartOp::Keep:
+            break;
+        }
+    }
+    if (followUp.info != nullptr)
+        m_strInfo = followUp.info;
+}
+
+void CPostCardDlg::OnOption(int click) {
+    UpdateData(true);
+    const PostNode* node = FindPostNode(m_pRecord->m_nPostNode);
+    if (node == nullptr)
+        return;
+    if (const PostFollowUp* followUp = FindPostFollowUp(*node, click, AnswerNumber()))
+        ApplyFollowUp(*node, *followUp, true);
+    UpdateData(false);
+}
+
+bool CPostCardDlg::CheckPasses(const PostCheck& check) const {
+    if (check.withAnswer != kAny && check.withAnswer != AnswerNumber())
+        return true;
+    if (check.withOption != kAny && check.withOption != OptionNumber())
+        return true;
+    switch (check.need) {
+    case Need::Answer:
+        return m_nAnswer >= 0;
+    case Need::Option:
+        return m_nSubAnswer >= 0;
+    case Need::LineText:
+        return !m_strLineInput.empty();
+    case Need::MultiText:
+        return !m_strTextInput.empty();
+    }
+    return true;
+}
+
+void CPostCardDlg::OnNext() {
+    UpdateData(true);
+    ReportRecord& r = *m_pRecord;
+    if (const PostNode* node = FindPostNode(r.m_nPostNode)) {
+        for (const PostCheck& check : node->checks) {
+            if (CheckPasses(check))
+                continue;
+            m_strInfo = check.message;
+            if (check.focus != 0)
+                SetFocusItem(check.focus);
+            UpdateData(false);
+            return;
+        }
+    }
+    ++r.m_nPostNode;
+    StoreAnswers();
+    if (r.m_nPostNode >= kPastLastNode) {
+        // The stored text has every value whole and no heading marked.
+        RefreshPage(true);
+        r.m_strPostCardText = m_strSummary;
+        StoreWindowRect();
+        r.m_nPostNode = kLastNode;
+        EndPage();
+        return;
+    }
+    RefreshPage(false);
+}
+
+void CPostCardDlg::OnBack() {
+    ReportRecord& r = *m_pRecord;
+    ++r.m_nPostNode;
+    if (r.m_nPostNode > kFirstNode + 2 || (r.m_nVersion == 11 && r.m_nPostNode > kFirstNode + 1)) {
+        StoreAnswers();
+        r.m_nPostNode -= 2;
+        RefreshPage(false);
+        return;
+    }
+    // Back on the first question: the page is left towards the version page.
+    r.m_bBack = 1;
+    StoreWindowRect();
+    StoreAnswers();
+    r.m_nPostNode = 1;
+    EndPage();
+}
+
+void CPostCardDlg::StoreAnswers() {
+    UpdateData(true);
+    ReportRecord& r = *m_pRecord;
+    const PostNode* node = FindPostNode(r.m_nPostNode - 1);
+    if (node == nullptr)
+        return;
+    for (const PostStore& s : node->stored) {
+        if ((s.answer != kAny && s.answer != AnswerNumber()) ||
+            (s.option != kAny && s.option != OptionNumber()))
+            continue;
+        if (s.field != PostField::None)
+            SetPostField(r.m_dwPostAnswers, s.field, s.value);
+        if (s.text != nullptr)
+            r.*s.text = Trimmed(s.text == node->lineText ? m_strLineInput : m_strTextInput);
+    }
+}
 
 } // namespace mirel
