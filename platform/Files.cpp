@@ -1,7 +1,13 @@
 // Reading and writing whole files for the Services default implementation (POSIX).
+//
+// Writing never destroys what was there: a regular file is written to a temporary file beside
+// it and renamed over it only after every byte reached the disk. A device or a pipe cannot be
+// replaced and is written in place. A symbolic link is followed, so the link stays and its file
+// gets the new content. Opening never waits for the other end of a pipe.
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,6 +31,17 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// Opened without waiting for a pipe's other end, then switched back to blocking transfers.
+int OpenNoWait(const std::string& path, int flags) {
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        const int fl = ::fcntl(fd, F_GETFL);
+        if (fl != -1)
+            ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK);
+    }
+    return fd;
+}
+
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos)
@@ -32,8 +49,9 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Follows symbolic links to the file they name, so the link itself stays in place.
-std::string ResolveLinks(const std::string& path) {
+// Follows symbolic links to the file they name, so the link itself stays in place; nothing for
+// a loop of links.
+std::optional<std::string> ResolveLinks(const std::string& path) {
     std::string current = path;
     for (int hops = 0; hops < 40; ++hops) {
         struct stat st {};
@@ -46,20 +64,29 @@ std::string ResolveLinks(const std::string& path) {
         target.resize(static_cast<std::size_t>(n));
         current = (!target.empty() && target[0] == '/') ? target : FolderOf(current) + "/" + target;
     }
-    return current;
+    return std::nullopt;
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 } // namespace
 
 WriteStatus Services::WriteFile(const std::string& path, const std::string& bytes) {
-    const std::string target = ResolveLinks(path);
+    const std::optional<std::string> resolved = ResolveLinks(path);
+    if (!resolved)
+        return WriteStatus::OpenFailed;
+    const std::string& target = *resolved;
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode))
         return WriteStatus::OpenFailed;
     if (exists && !S_ISREG(st.st_mode)) {
         // A device or a pipe is written in place; it cannot be replaced.
-        const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        const int fd = OpenNoWait(target, O_WRONLY | O_TRUNC);
         if (fd < 0)
             return WriteStatus::OpenFailed;
         const bool ok = WriteAll(fd, bytes);
@@ -67,12 +94,20 @@ WriteStatus Services::WriteFile(const std::string& path, const std::string& byte
         return ok && closed ? WriteStatus::Ok : WriteStatus::CloseFailed;
     }
     // A regular file is written beside the target and renamed over it, so that a failure
-    // leaves an earlier file untouched.
-    std::string temp = FolderOf(target) + "/.mirel-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    // leaves an earlier file untouched. The new file keeps the old one's mode and owner.
+    const std::string folder = FolderOf(target);
+    std::string temp = folder + "/.mirel-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return WriteStatus::OpenFailed;
-    ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644);
+    if (exists) {
+        ::fchmod(fd, st.st_mode & 07777);
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+            // Only root may give a file away; anyone else's new file is simply their own.
+        }
+    } else {
+        ::fchmod(fd, NewFileMode());
+    }
     bool ok = WriteAll(fd, bytes);
     ok = ::fsync(fd) == 0 && ok;
     ok = ::close(fd) == 0 && ok;
@@ -81,23 +116,27 @@ WriteStatus Services::WriteFile(const std::string& path, const std::string& byte
         ::unlink(temp.c_str());
         return WriteStatus::CloseFailed;
     }
+    // Makes the rename itself durable; a folder that cannot be synced changes nothing above.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
     return WriteStatus::Ok;
 }
 
 ReadResult Services::ReadFile(const std::string& path, std::size_t maxBytes) {
     ReadResult result;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        result.status = errno == EACCES ? ReadResult::Status::Unreadable : ReadResult::Status::Missing;
-        return result;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        result.status = ReadResult::Status::IsFolder;
-        return result;
-    }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenNoWait(path, O_RDONLY);
     if (fd < 0) {
-        result.status = ReadResult::Status::Unreadable;
+        result.status = errno == ENOENT || errno == ENOTDIR ? ReadResult::Status::Missing
+                                                            : ReadResult::Status::Unreadable;
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        result.status = S_ISDIR(st.st_mode) ? ReadResult::Status::IsFolder : ReadResult::Status::Unreadable;
+        ::close(fd);
         return result;
     }
     if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > maxBytes) {
@@ -120,6 +159,7 @@ ReadResult Services::ReadFile(const std::string& path, std::size_t maxBytes) {
         }
         if (n == 0)
             break;
+        // A file that grows while it is read, or a device without end, stops at the limit.
         if (result.bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
             ::close(fd);
             result.bytes.clear();

@@ -1,24 +1,61 @@
-// Placeholder template: the common frame with Back and Next only.
-#include "res/templates/Frame.h"
+// Report page: the report box with Save, Edit and Append, the status line and the hint box.
 #include "res/templates/Templates.h"
 
 namespace mirel {
 
 const DialogTemplate& Template160() {
+    using K = ControlKind;
     static const DialogTemplate t{
         160,
-        "Fallakte",
-        100,
-        100,
+        "Bericht zur technischen Unterstützung - Alphaversion",
+        30,
+        30,
         358,
         280,
         {
-            frame::HeaderRect(205),
-            frame::Logo(206),
-            frame::Separator(0),
-            frame::Separator(158),
-            frame::BackButton(),
-            frame::NextButton(),
+            {1205, K::PushButton, "&Speichern", kTabStop, 55, 210, 75, 20},
+            {1207,
+             K::Edit,
+             "",
+             kMultiline | kReadOnly | kWantReturn | kVScroll | kHScroll | kGroup | kTabStop,
+             5,
+             100,
+             345,
+             105,
+             0,
+             {},
+             "Report"},
+            {1016, K::PushButton, "&Weiter >>", kDefault | kTabStop, 180, 255, 75, 20},
+            {1015, K::PushButton, "<< &Zurück", kTabStop, 95, 255, 75, 20},
+            {0, K::Picture, "", kNone, 205, 0, 152, 38, 150},
+            {0, K::WhiteRect, "", kNone, 0, 0, 206, 38},
+            {0, K::Picture, "", kNone, 0, 39, 200, 1, 153},
+            {0, K::Picture, "", kNone, 158, 39, 200, 1, 153},
+            {1171,
+             K::Edit,
+             "",
+             kMultiline | kWantReturn | kNoBorder | kGroup | kTabStop,
+             5,
+             5,
+             175,
+             30,
+             0,
+             {},
+             "Info"},
+            {1206, K::Static, "Der Report wurde unter XXX gespeichert.", kGroup, 5, 233, 345, 17},
+            {1208, K::PushButton, "Report &editieren", kGroup | kTabStop, 140, 210, 75, 20},
+            {1209, K::PushButton, "Textdatei &anfügen", kGroup | kTabStop, 225, 210, 75, 20},
+            {1210,
+             K::Edit,
+             "",
+             kMultiline | kReadOnly | kWantReturn | kNoBorder | kGroup | kTabStop,
+             5,
+             45,
+             345,
+             55,
+             0,
+             {},
+             "Hinweis"},
         },
     };
     return t;
