@@ -1,5 +1,89 @@
 #include "report/SendMailDlg.h"
 
+#include <array>
+
+#include "platform/Services.h"
+#include "report/MailUrl.h"
+
 namespace mirel {
+namespace {
+
+struct Shortening {
+    const char* from;
+    const char* to;
+};
+// The product family words shortened in the subject, in this order; the Vexometer has none.
+constexpr std::array<Shortening, 4> kShortNames = {{
+    {"Quorix*Test", "Q*Test"},
+    {"Quorix*Win", "Q*Win"},
+    {"Quorix*Info", "Q*Info"},
+    {"Quorix*Board", "Q*Board"},
+}};
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    std::string out;
+    std::size_t pos = 0;
+    for (std::size_t hit; (hit = text.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
+        out.append(text, pos, hit - pos);
+        out += to;
+    }
+    out.append(text, pos);
+    text = std::move(out);
+}
+
+const char* const kHint = "Falls Sie den Report mit einem anderen Programm versenden möchten oder die unten "
+                          "stehenden Angaben nicht "
+                          "korrekt eingetragen wurden, kopieren Sie bitte folgende Zeile in das Betrefffeld "
+                          "Ihrer E-Mail. Denn Nur so ist "
+                          "gewährleistet, dass Ihre Support-Anfrage auch am richtigen Platz ankommt.";
+
+} // namespace
+
+void CSendMailDlg::DoDataExchange(DataExchange& dx) {
+    dx.Text(1171, m_strInfo, 400);
+    dx.Text(1226, m_strSubjectBox, 250);
+    dx.Text(1231, m_strAddressBox, 250);
+    dx.Text(1230, m_strHint, 500);
+}
+
+void CSendMailDlg::OnShowWindow() {
+    UpdateData(true);
+    ShowCommon();
+    ReportRecord& r = *m_pRecord;
+    for (const Shortening& s : kShortNames)
+        ReplaceAll(r.m_strProductName, s.from, s.to);
+    m_strSubject = "[Mirel] " + r.m_strProductName + " " + r.m_strVersionNo + "; #" + r.m_strCustomerNo +
+                   "; " + r.m_strCompany;
+    m_strSubjectBox = m_strSubject;
+    m_strHint = kHint;
+    m_strAddressBox = kSupportAddress;
+    m_strInfo = "\r\nDer Report wurde erfolgreich erstellt.";
+    UpdateData(false);
+}
+
+void CSendMailDlg::OnCommand(int id, Notify code) {
+    switch (id) {
+    case 1016:
+        if (code == Notify::Clicked)
+            OnFinish();
+        break;
+    case 1235:
+        if (code == Notify::Clicked)
+            OnSendMail();
+        break;
+    default:
+        CPageDlg::OnCommand(id, code); // the info box hands its focus to 1016
+        break;
+    }
+}
+
+void CSendMailDlg::OnSendMail() {
+    GetServices().ShellOpen(MailUrl(kSupportAddress, m_strSubject, kMailBody));
+}
+
+void CSendMailDlg::OnFinish() {
+    m_pRecord->m_bQuit = 1;
+    EndPage();
+}
 
 } // namespace mirel

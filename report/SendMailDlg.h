@@ -1,14 +1,37 @@
-// The final page (placeholder: Back and Next only).
+// The final page: the report is ready; a button opens the user's mail program with a message
+// to support (address, subject and a short body filled in), and two boxes show the subject and
+// the address for copying. Finishing the page, or closing it, ends the program.
 #pragma once
+
+#include <string>
 
 #include "pages/common/PageDlg.h"
 
 namespace mirel {
 
+// Support's mail address, in the URL and in the address box.
+inline constexpr const char* kSupportAddress = "support@varenta.example";
+// Body of the prepared mail.
+inline constexpr const char* kMailBody = "Bitte vergessen Sie nicht den Report anzufügen.";
+
 class CSendMailDlg : public CPageDlg {
-public:
+  public:
     explicit CSendMailDlg(ReportRecord* pRecord) : CPageDlg(165, pRecord) {}
     const char* ClassName() const override { return "CSendMailDlg"; }
+
+    void OnShowWindow() override;
+    void OnClose() override { OnFinish(); }
+    void OnCommand(int id, Notify code) override;
+    void DoDataExchange(DataExchange& dx) override;
+
+  private:
+    void OnSendMail();
+    void OnFinish();
+
+    std::string m_strSubject;    // the mail subject line
+    std::string m_strSubjectBox; // subject box 1226
+    std::string m_strAddressBox; // address box 1231
+    std::string m_strHint;       // hint box 1230
 };
 
 } // namespace mirel

@@ -1,24 +1,73 @@
-// Placeholder template: the common frame with Back and Next only.
-#include "res/templates/Frame.h"
+// Final page: the mail button, the subject and address boxes to copy, and Finish.
 #include "res/templates/Templates.h"
 
 namespace mirel {
 
 const DialogTemplate& Template165() {
+    using K = ControlKind;
     static const DialogTemplate t{
         165,
-        "Fallakte",
+        "M I R E L",
         100,
         100,
         358,
         280,
         {
-            frame::HeaderRect(205),
-            frame::Logo(206),
-            frame::Separator(0),
-            frame::Separator(158),
-            frame::BackButton(),
-            frame::NextButton(),
+            {1016, K::PushButton, "&Fertigstellen", kTabStop, 180, 255, 75, 20},
+            {0, K::Picture, "", kNone, 205, 0, 152, 38, 150},
+            {0, K::WhiteRect, "", kNone, 0, 0, 207, 38},
+            {0, K::Picture, "", kNone, 0, 39, 200, 1, 153},
+            {0, K::Picture, "", kNone, 157, 39, 200, 1, 153},
+            {1171, K::Edit, "", kMultiline | kWantReturn | kNoBorder, 5, 5, 175, 30, 0, {}, "Info"},
+            {1226,
+             K::Edit,
+             "",
+             kReadOnly | kAutoHScroll | kNoBorder | kTabStop,
+             28,
+             149,
+             285,
+             10,
+             0,
+             {},
+             "Betreff"},
+            {0, K::WhiteFrame, "", kNone, 25, 146, 293, 15},
+            {1231,
+             K::Edit,
+             "",
+             kReadOnly | kAutoHScroll | kNoBorder | kTabStop,
+             30,
+             201,
+             285,
+             10,
+             0,
+             {},
+             "Adresse"},
+            {0, K::WhiteFrame, "", kNone, 27, 198, 293, 15},
+            {1235, K::PushButton, "Report jetzt als E-Mail verschicken", kDefault | kTabStop, 45, 70, 120,
+             20},
+            {1245, K::Static, "Ein Klick auf diese Schaltfläche öffnet Ihren Standard-eMail-Client.", kGroup,
+             175, 72, 120, 20},
+            {1244, K::Static,
+             "Mit den von Ihnen gemachten Angaben wurde ein Report erstellt. Dieser ist wichtig, damit das "
+             "Support-Team von Varenta Ihr Problem schnell und effektiv lösen kann.",
+             kGroup, 10, 45, 305, 17},
+            {1246, K::Static,
+             "Fügen Sie der E-Mail bitte den Report sowie weitere Dateien (z.B. Screenshots) an.\n"
+             "Die E-Mail senden Sie bitte an:",
+             kGroup, 15, 176, 320, 17},
+            {1242, K::GroupBox, "Alternativ:", kNone, 5, 100, 344, 140},
+            {1247, K::Static, "Vielen Dank für Ihre Bemühungen!", kGroup, 15, 225, 120, 10},
+            {1230,
+             K::Edit,
+             "",
+             kMultiline | kReadOnly | kTabStop | kNoBorder,
+             15,
+             115,
+             325,
+             25,
+             0,
+             {},
+             "Hinweis"},
         },
     };
     return t;
