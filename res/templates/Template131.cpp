@@ -1,10 +1,12 @@
-// Placeholder template: the common frame with Back and Next only.
+// Question page.
 #include "res/templates/Frame.h"
 #include "res/templates/Templates.h"
 
 namespace mirel {
 
 const DialogTemplate& Template131() {
+    using K = ControlKind;
+    // clang-format off
     static const DialogTemplate t{
         131,
         "Fallakte",
@@ -13,14 +15,24 @@ const DialogTemplate& Template131() {
         358,
         280,
         {
-            frame::HeaderRect(205),
-            frame::Logo(206),
-            frame::Separator(0),
-            frame::Separator(158),
-            frame::BackButton(),
+            {1067, K::RadioButton, "opt_1", kGroup, 5, 122, 345, 10},
+            {1068, K::RadioButton, "opt_2", kNone, 5, 137, 345, 10},
+            {1069, K::RadioButton, "opt_3", kNone, 5, 152, 345, 10},
+            {1070, K::RadioButton, "opt_4", kNone, 5, 167, 345, 10},
+            {1202, K::Edit, "", kMultiline | kAutoVScroll | kWantReturn | kGroup | kTabStop, 5, 200, 345, 50},
             frame::NextButton(),
+            frame::BackButton(),
+            frame::InfoBox(),
+            frame::HeaderRect(207),
+            frame::Logo(205),
+            frame::Separator(158),
+            frame::Separator(0),
+            {1199, K::Edit, "", kMultiline | kReadOnly | kWantReturn | kVScroll | kGroup | kTabStop, 5, 45, 345, 53},
+            {1194, K::Static, "Label\nOben", kGroup, 5, 100, 345, 17},
+            {1193, K::Static, "Label Unten", kGroup, 5, 185, 345, 10},
         },
     };
+    // clang-format on
     return t;
 }
 
