@@ -7,7 +7,7 @@
 
 namespace mirel {
 
-Dialog::Dialog(int templateId) : m_nTemplateId(templateId), m_pTemplate(&GetTemplate(templateId)) {}
+Dialog::Dialog(int templateId) : m_pTemplate(&GetTemplate(templateId)) {}
 
 Dialog::~Dialog() = default;
 

@@ -91,7 +91,6 @@ public:
     void UserClose() { OnClose(); }
 
 private:
-    int m_nTemplateId;
     const DialogTemplate* m_pTemplate;
     std::unique_ptr<Window> m_pWnd;
     int m_nFocus = 0;
