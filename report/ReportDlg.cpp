@@ -212,12 +212,8 @@ void CReportDlg::OnAppendFile() {
     }
 
     const std::string name = Shown(FileNameOf(*path));
-    std::string text = ConvertAppendedFile(file.bytes);
-    file.bytes = std::string(); // the raw bytes are not needed any more
-    std::string header = "\r\n" + std::string(59, '=') + "\r\nAngefügte Datei \"" + name + "\"\r\n\r\n";
-    m_strReportText.reserve(m_strReportText.size() + header.size() + text.size());
-    m_strReportText += header;
-    m_strReportText += text;
+    m_strReportText += "\r\n" + std::string(59, '=') + "\r\nAngefügte Datei \"" + name + "\"\r\n\r\n";
+    AppendConvertedFile(std::move(file.bytes), m_strReportText);
 
     m_strStatus = "Die Datei \"" + name + "\" wurde dem Report hinzugefügt.";
     SetModify(1207, true);
