@@ -256,19 +256,23 @@ TEST(PostCardDlg, FollowUpsOpenedByClickAndByStoredAnswer) {
 
 TEST(PostCardDlg, BootMessageCanBeTypedOnlyWithItsOptionAndIsStoredOnlyWithIt) {
     struct Case {
+        std::uint32_t stored; // boot abort answer when the node is shown
         std::string script;
         std::string log;
         std::uint32_t abort;
         std::string message;
     };
     const std::vector<Case> cases = {
-        {"type 1092 \"x\"\nclick 1070\nclick 1016\n", "ignored type 1092 (disabled)\n", 2, "alt"},
-        {"click 1071\ntype 1092 \" NTLDR fehlt \"\nclick 1016\n", "", 3, "NTLDR fehlt"},
-        {"click 1071\ntype 1092 \"NTLDR fehlt\"\nclick 1069\ntype 1092 \"y\"\nclick 1016\n",
+        {0, "type 1092 \"x\"\nclick 1070\nclick 1016\n", "ignored type 1092 (disabled)\n", 2, "alt"},
+        {0, "click 1071\ntype 1092 \" NTLDR fehlt \"\nclick 1016\n", "", 3, "NTLDR fehlt"},
+        {0, "click 1071\ntype 1092 \"NTLDR fehlt\"\nclick 1069\ntype 1092 \"y\"\nclick 1016\n",
          "ignored type 1092 (disabled)\n", 1, "alt"},
+        {3, "type 1092 \"NTLDR fehlt\"\nclick 1016\n", "", 3, "NTLDR fehlt"},
+        {2, "type 1092 \"x\"\nclick 1016\n", "ignored type 1092 (disabled)\n", 2, "alt"},
     };
     for (const Case& c : cases) {
         ReportRecord r = Prepared(9, 15);
+        SetPostField(r.m_dwPostAnswers, PostField::BootAbort, c.stored);
         r.m_strPostBootMessage = "alt";
         CPostCardDlg page(&r);
         const auto result = test::RunPage(page, c.script);
