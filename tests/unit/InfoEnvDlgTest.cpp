@@ -17,7 +17,6 @@ ReportRecord Prepared(int version) {
     ReportRecord r;
     ResetForRun(r);
     r.m_nVersion = version;
-    r.m_strTitle = "Titel";
     r.m_rcWindow = {30, 40, 31, 41};
     return r;
 }
@@ -36,6 +35,7 @@ TEST(InfoEnvDlg, ChecksComeInOrderWithCaptionTextAndFocus) {
     };
     const char* const incomplete = "Unvollständige Angaben";
     const char* const noVersion = "Bitte tragen Sie die Quorix*Info Versionsnummer ein.";
+    const char* const noServicePack = "Bitte tragen Sie den installierten Service Pack ein.";
     const std::string windows = "click 1152\ntype 1155 \"   \"\n"; // blanks pass the version check
     const std::vector<Case> cases = {
         {"", incomplete, "Bitte wählen Sie eine Startumgebung aus.", 1116},
@@ -43,10 +43,8 @@ TEST(InfoEnvDlg, ChecksComeInOrderWithCaptionTextAndFocus) {
         {"click 1114\n", incomplete, noVersion, 1155},
         {"click 1154\n", incomplete, noVersion, 1155},
         {windows, "Windows Version", "Bitte wählen Sie eine Windows Version aus.", 1136},
-        {windows + "select 1136 4\n", "Service Pack", "Bitte tragen Sie den installierten Service Pack ein.",
-         1139},
-        {windows + "select 1136 0\ntype 1139 \"  \"\n", "Service Pack",
-         "Bitte tragen Sie den installierten Service Pack ein.", 1139},
+        {windows + "select 1136 4\n", "Service Pack", noServicePack, 1139},
+        {windows + "select 1136 0\ntype 1139 \"  \"\n", "Service Pack", noServicePack, 1139},
         {windows + "select 1136 0\ntype 1139 \"SP1\"\n", nullptr, nullptr, 0},
         {windows + "select 1136 5\n", nullptr, nullptr, 0},
         {"click 1114\ntype 1155 \"1.0\"\ntype 1049 \" \"\n", "DOS Version",
@@ -70,45 +68,40 @@ TEST(InfoEnvDlg, ChecksComeInOrderWithCaptionTextAndFocus) {
     }
 }
 
-// Visibility, enabled state and text of a control after a script; text nullptr = not checked.
-struct Expect {
-    int id;
-    int visible;
-    int enabled;
-    const char* text;
-};
-
 TEST(InfoEnvDlg, EnvironmentShowsItsFieldsAndForgetsTheOthers) {
+    struct Expect {
+        int id, visible, enabled;
+        const char* text; // nullptr: not looked at
+    };
     struct Case {
         int version;
-        void (*prepare)(ReportRecord&); // record of an earlier showing; nullptr = fresh
+        int env, winVersion; // record of an earlier showing
+        const char* detail;
         std::string script;
         std::vector<Expect> expects;
         int listIndex;
     };
     const std::vector<Case> cases = {
+        {4, -1, -1, "", "", {{1158, 0, 1, nullptr}, {1119, 0, 1, nullptr}, {1118, 0, 1, nullptr}}, -1},
         {4,
-         nullptr,
+         -1,
+         -1,
          "",
-         {{1158, 0, 1, nullptr}, {1119, 0, 1, nullptr}, {1118, 0, 1, nullptr}, {1146, 1, 1, ""}},
-         -1},
-        {4,
-         nullptr,
          "click 1152\n",
          {{1158, 1, 1, nullptr}, {1136, 1, 1, nullptr}, {1139, 0, 1, nullptr}},
          -1},
+        {4, -1, -1, "", "click 1152\nselect 1136 1\n", {{1137, 1, 1, nullptr}, {1139, 1, 1, nullptr}}, 1},
         {4,
-         nullptr,
-         "click 1152\nselect 1136 1\ntype 1139 \"SP2\"\n",
-         {{1137, 1, 1, nullptr}, {1139, 1, 1, "SP2"}},
-         1},
-        {4,
-         nullptr,
+         -1,
+         -1,
+         "",
          "click 1152\nselect 1136 1\ntype 1139 \"SP2\"\nselect 1136 7\n",
          {{1137, 0, 1, nullptr}, {1139, 0, 1, ""}},
          7},
         {4,
-         nullptr,
+         -1,
+         -1,
+         "",
          "click 1152\nselect 1136 1\ntype 1139 \"SP2\"\nclick 1114\n",
          {{1158, 0, 1, nullptr},
           {1136, 0, 1, nullptr},
@@ -117,134 +110,109 @@ TEST(InfoEnvDlg, EnvironmentShowsItsFieldsAndForgetsTheOthers) {
           {1049, 1, 1, ""}},
          -1},
         {4,
-         nullptr,
+         -1,
+         -1,
+         "",
          "click 1114\ntype 1049 \"6.22\"\ntype 1146 \"a.bat\"\nclick 1154\n",
          {{1049, 0, 1, ""}, {1118, 1, 1, nullptr}, {1129, 1, 1, ""}, {1145, 1, 0, nullptr}, {1146, 1, 0, ""}},
          -1},
         {4,
-         nullptr,
+         -1,
+         -1,
+         "",
          "click 1154\ntype 1129 \"5.0\"\nclick 1114\n",
-         {{1129, 0, 1, ""}, {1145, 1, 1, nullptr}, {1146, 1, 1, nullptr}},
+         {{1129, 0, 1, ""}, {1146, 1, 1, nullptr}},
          -1},
         {4,
-         nullptr,
+         -1,
+         -1,
+         "",
          "click 1154\ntype 1129 \"5.0\"\nclick 1152\n",
          {{1129, 0, 1, ""}, {1146, 1, 1, nullptr}},
          -1},
-        {5,
-         [](ReportRecord& r) { r.m_strInfoBatch = "a.bat"; },
-         "click 1114\n",
-         {{1145, 1, 0, nullptr}, {1146, 1, 0, ""}},
-         -1},
+        {5, -1, -1, "", "click 1114\n", {{1145, 1, 0, nullptr}, {1146, 1, 0, ""}}, -1},
         // Shown again: the stored environment with its detail in the matching field.
         {4,
-         [](ReportRecord& r) {
-             r.m_nInfoStartEnv = 0;
-             r.m_nInfoWinVersion = 2;
-             r.m_strInfoDetail = "SP4";
-         },
+         0,
+         2,
+         "SP4",
          "",
          {{1136, 1, 1, nullptr}, {1139, 1, 1, "SP4"}, {1049, 0, 1, ""}, {1129, 0, 1, ""}},
          2},
+        {4, 0, -1, "", "", {{1139, 1, 1, ""}}, -1},
+        {4, 0, 8, "SP4", "", {{1136, 1, 1, nullptr}, {1139, 0, 1, ""}}, 8},
         {4,
-         [](ReportRecord& r) {
-             r.m_nInfoStartEnv = 0;
-             r.m_nInfoWinVersion = 8;
-             r.m_strInfoDetail = "SP4";
-         },
+         1,
+         2,
+         "7.1",
          "",
-         {{1136, 1, 1, nullptr}, {1139, 0, 1, ""}},
-         8},
-        {4,
-         [](ReportRecord& r) {
-             r.m_nInfoStartEnv = 1;
-             r.m_strInfoDetail = "7.1";
-         },
-         "",
-         {{1049, 1, 1, "7.1"}, {1139, 0, 1, ""}, {1129, 0, 1, ""}, {1146, 1, 1, nullptr}},
+         {{1049, 1, 1, "7.1"}, {1136, 0, 1, nullptr}, {1139, 0, 1, ""}, {1146, 1, 1, nullptr}},
          -1},
-        {4,
-         [](ReportRecord& r) {
-             r.m_nInfoStartEnv = 2;
-             r.m_strInfoDetail = "5.0";
-         },
-         "",
-         {{1129, 1, 1, "5.0"}, {1049, 0, 1, ""}, {1146, 1, 0, nullptr}},
-         -1},
+        {4, 2, -1, "5.0", "", {{1129, 1, 1, "5.0"}, {1049, 0, 1, ""}, {1146, 1, 0, nullptr}}, -1},
     };
     for (const Case& c : cases) {
         ReportRecord r = Prepared(c.version);
-        if (c.prepare != nullptr)
-            c.prepare(r);
+        r.m_nInfoStartEnv = c.env;
+        r.m_nInfoWinVersion = c.winVersion;
+        r.m_strInfoDetail = c.detail;
+        r.m_strInfoBatch = "q.bat";
         CInfoEnvDlg page(&r);
         test::RunPage(page, c.script);
-        const std::string where = std::to_string(c.version) + " [" + c.script + "]";
+        const std::string where =
+            std::to_string(c.version) + " [" + c.script + "] env " + std::to_string(c.env);
         for (const Expect& e : c.expects) {
             EXPECT_EQ(page.IsItemVisible(e.id) ? 1 : 0, e.visible) << where << " control " << e.id;
             EXPECT_EQ(page.IsItemEnabled(e.id) ? 1 : 0, e.enabled) << where << " control " << e.id;
-            if (e.text != nullptr) {
-                EXPECT_EQ(page.GetItemText(e.id), e.text) << where << " control " << e.id;
-            }
+            EXPECT_TRUE(e.text == nullptr || page.GetItemText(e.id) == e.text)
+                << where << " control " << e.id;
         }
         EXPECT_EQ(page.GetCurSel(1136), c.listIndex) << where;
     }
 }
 
-TEST(InfoEnvDlg, HeaderByVersion) {
-    for (int version : {4, 5}) {
-        ReportRecord r = Prepared(version);
-        CInfoEnvDlg page(&r);
-        test::RunPage(page, "");
-        EXPECT_EQ(page.GetItemText(1101),
-                  std::string("Bitte wählen Sie aus, unter welcher Umgebung  Quorix*Info - ") +
-                      (version == 4 ? "Vollversion" : "Demoversion") + " gestartet wird.");
-    }
-}
-
 TEST(InfoEnvDlg, StoresTheDetailOfTheChosenEnvironment) {
     struct Case {
+        int version;
         std::string script;
-        int env;
-        int winVersion;
+        int env, winVersion;
         const char* detail;
-        bool back;
+        const char* batch;
     };
-    // The record holds Windows NT 4.0 from an earlier pass.
+    // The record holds Windows NT 4.0 from an earlier pass; the detail is stored as typed.
     const std::vector<Case> cases = {
-        {"click 1152\nselect 1136 1\ntype 1139 \" SP2\"\nclick 1016\n", 0, 1, " SP2", false},
-        {"click 1152\nselect 1136 6\nclick 1016\n", 0, 6, "", false},
-        {"click 1114\ntype 1049 \"6.22\"\nclick 1016\n", 1, 3, "6.22", false},
-        {"click 1154\ntype 1129 \"5.01\"\nclick 1016\n", 2, 3, "5.01", false},
-        {"click 1152\nselect 1136 1\ntype 1139 \"SP2\"\nclick 1114\ntype 1049 \"6.22\"\nclick 1016\n", 1, 3,
-         "6.22", false},
-        {"click 1114\ntype 1049 \"6.22\"\nclick 1152\nclick 1015\n", 0, -1, "", true},
-        {"click 1114\nclick 1015\n", 1, 3, "", true},
+        {4, "click 1152\nselect 1136 1\ntype 1139 \" SP2\"\nclick 1016\n", 0, 1, " SP2", "a.bat"},
+        {4, "click 1152\nselect 1136 6\nclick 1016\n", 0, 6, "", "a.bat"},
+        {4, "click 1114\ntype 1049 \"6.22\"\nclick 1016\n", 1, 3, "6.22", "a.bat"},
+        {4, "click 1154\ntype 1129 \"5.01\"\nclick 1016\n", 2, 3, "5.01", ""},
+        {4, "click 1152\nselect 1136 1\ntype 1139 \"SP2\"\nclick 1114\ntype 1049 \"6.22\"\nclick 1016\n", 1,
+         3, "6.22", "a.bat"},
+        {5, "click 1114\ntype 1049 \"6\"\nclick 1016\n", 1, 3, "6", ""},
+        {4, "click 1114\ntype 1049 \"6.22\"\nclick 1152\nclick 1015\n", 0, -1, "", "a.bat"},
+        {4, "click 1114\nclick 1015\n", 1, 3, "", "a.bat"},
     };
     for (const Case& c : cases) {
-        ReportRecord r = Prepared(4);
+        ReportRecord r = Prepared(c.version);
         r.m_nInfoWinVersion = 3;
         CInfoEnvDlg page(&r);
         const auto result = test::RunPage(
             page, "type 1155 \" 1.2 \"\ntype 1146 \" a.bat \"\ntype 1116 \" Notiz\\n\"\n" + c.script);
-        EXPECT_EQ(result.log, "page CInfoEnvDlg\n") << c.script;
+        const char* const demo = c.version == 5 ? "ignored type 1146 (disabled)\n" : ""; // no batch mode
+        EXPECT_EQ(result.log, std::string("page CInfoEnvDlg\n") + demo) << c.script;
         EXPECT_EQ(r.m_nInfoStartEnv, c.env) << c.script;
         EXPECT_EQ(r.m_nInfoWinVersion, c.winVersion) << c.script;
         EXPECT_EQ(r.m_strInfoDetail, c.detail) << c.script;
-        EXPECT_EQ(r.m_bBack, c.back ? 1 : 0) << c.script;
+        EXPECT_EQ(r.m_strInfoBatch, c.batch) << c.script;
+        EXPECT_EQ(r.m_bBack, c.script.ends_with("1015\n") ? 1 : 0) << c.script;
         EXPECT_EQ(r.m_strInfoVersion, "1.2") << c.script;
-        EXPECT_EQ(r.m_strInfoBatch, c.env == 2 ? "" : "a.bat") << c.script;
         EXPECT_EQ(r.m_strInfoNote, "Notiz") << c.script;
         EXPECT_EQ(r.m_rcWindow.left, 30) << c.script;
     }
-}
-
-TEST(InfoEnvDlg, BlankVersionPassesAndIsStoredEmpty) {
-    ReportRecord r = Prepared(5);
+    // An info product version of blanks only passes and is stored empty.
+    ReportRecord r = Prepared(4);
     CInfoEnvDlg page(&r);
-    const auto result = test::RunPage(page, "click 1114\ntype 1155 \"  \"\ntype 1049 \"6\"\nclick 1016\n");
-    EXPECT_EQ(result.log, "page CInfoEnvDlg\n");
+    test::RunPage(page, "click 1114\ntype 1155 \"  \"\ntype 1049 \"6\"\nclick 1016\n");
+    EXPECT_EQ(r.m_nInfoStartEnv, 1);
     EXPECT_EQ(r.m_strInfoVersion, "");
-    EXPECT_EQ(r.m_strInfoBatch, "");
 }
 
 } // namespace
