@@ -12,16 +12,13 @@
 #include "pages/QuestionDlg.h"
 #include "pages/QuestionTrees.h"
 #include "tests/unit/Harness.h"
-#include "tools/mirel-scenario/Script.h"
 
 namespace mirel {
 namespace {
 
-using scenario::Quote;
-
 struct TreeCase {
     const char* name;
-    int version; // a version index that shows this tree
+    std::vector<int> versions; // the version indices that show this tree
     const QuestionTree& (*tree)();
     // Successors of every inner node, as support lists them: "node → next, next, ...; ...".
     const char* shape;
@@ -29,36 +26,24 @@ struct TreeCase {
     int deepestLevel; // level of the deepest leaf (root = 0)
 };
 
+// clang-format off
 const std::vector<TreeCase> kTrees = {
-    {"test",
-     0,
-     TestTree,
-     "0 → 2, 3, 4; 2 → 5, 6; 3 → 10, 11, 86, 9; 4 → 5, 5, 7; 5 → 9, 87, 81; 6 → 12, 8; 7 → 84, 85; 8 → 82, "
-     "83; "
-     "9 → 84, 85; 10 → 5, 13; 11 → 5, 13; 12 → 84, 85; 13 → 84, 85",
-     {81, 82, 83, 84, 85, 86, 87},
-     5},
-    {"Vexometer",
-     12,
-     VexometerTree,
-     "0 → 2, 3, 4; 2 → 5, 6; 3 → 10, 11, 86, 9; 4 → 5, 5, 7; 5 → 9, 87, 81; 6 → 12, 8; 7 → 84, 85; 8 → 82, "
-     "83; "
-     "9 → 84, 85; 10 → 5, 13; 11 → 5, 13; 12 → 84, 85; 13 → 84, 85",
-     {81, 82, 83, 84, 85, 86, 87},
-     5},
-    {"info",
-     4,
-     InfoTree,
+    {"test", {0, 1, 2, 3}, TestTree,
+     "0 → 2, 3, 4; 2 → 5, 6; 3 → 10, 11, 86, 9; 4 → 5, 5, 7; 5 → 9, 87, 81; 6 → 12, 8; 7 → 84, 85; "
+     "8 → 82, 83; 9 → 84, 85; 10 → 5, 13; 11 → 5, 13; 12 → 84, 85; 13 → 84, 85",
+     {81, 82, 83, 84, 85, 86, 87}, 5},
+    {"Vexometer", {12, 13}, VexometerTree,
+     "0 → 2, 3, 4; 2 → 5, 6; 3 → 10, 11, 86, 9; 4 → 5, 5, 7; 5 → 9, 87, 81; 6 → 12, 8; 7 → 84, 85; "
+     "8 → 82, 83; 9 → 84, 85; 10 → 5, 13; 11 → 5, 13; 12 → 84, 85; 13 → 84, 85",
+     {81, 82, 83, 84, 85, 86, 87}, 5},
+    {"info", {4, 5}, InfoTree,
      "0 → 2, 3; 2 → 4, 6, 5; 3 → 4, 6, 89; 4 → 81, 82, 83; 5 → 7, 84; 6 → 85, 86; 7 → 87, 88",
-     {81, 82, 83, 84, 85, 86, 87, 88, 89},
-     4},
-    {"Windows",
-     6,
-     WinTree,
+     {81, 82, 83, 84, 85, 86, 87, 88, 89}, 4},
+    {"Windows", {6, 7, 8}, WinTree,
      "0 → 2, 3; 2 → 4, 5, 6, 81; 3 → 7, 81, 6; 4 → 7, 6, 82; 5 → 7, 81, 6; 6 → 83, 84; 7 → 85, 86",
-     {81, 82, 83, 84, 85, 86},
-     4},
+     {81, 82, 83, 84, 85, 86}, 4},
 };
+// clang-format on
 
 std::map<int, std::vector<int>> ParseShape(const std::string& shape) {
     std::map<int, std::vector<int>> successors;
@@ -177,43 +162,19 @@ void CollectPaths(const QuestionTree& tree, Path& path, std::vector<Path>& out) 
     }
 }
 
-// What a "show" line of the log says: the quoted text and whether the control is visible.
-struct Shown {
-    std::string quotedText;
-    bool visible = false;
-};
-
-std::vector<Shown> ShownControls(const std::string& log) {
-    std::vector<Shown> shown;
-    std::istringstream lines(log);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.rfind("control ", 0) != 0)
-            continue;
-        const std::size_t text = line.find(" text=") + 6;
-        const std::size_t visible = line.rfind(" visible=");
-        shown.push_back({line.substr(text, visible - text), line[visible + 9] == '1'});
-    }
-    return shown;
-}
-
 TEST(QuestionTrees, EveryPathThroughThePage) {
+    // Each path is walked once per start mode (the exception page depends on it for the test and
+    // Vexometer trees), with the version indices of the tree taken in turn.
+    std::size_t run = 0;
     for (const TreeCase& c : kTrees) {
         const QuestionTree& tree = c.tree();
         std::vector<Path> paths;
         Path root{{0}, {}};
         CollectPaths(tree, root, paths);
         std::set<int> reached;
-        // The exception page depends on the start mode of the test and Vexometer products.
-        const std::vector<int> starts =
-            c.version == 0 || c.version == 12 ? std::vector<int>{-1, 0, 1} : std::vector<int>{-1};
         for (const Path& path : paths) {
-            for (int start : starts) {
-                // At every node: the question and option labels, the lower label and the info text
-                // as the page shows them, then the choice (or the description at the leaf).
-                std::string script;
-                std::vector<Shown> expected;
-                std::string text;
+            for (int start : {-1, 0, 1}) {
+                std::string script, text;
                 bool viaNode9 = false;
                 for (std::size_t level = 0; level < path.nodes.size(); ++level) {
                     const TreeNode& node = *tree.Find(path.nodes[level]);
@@ -221,46 +182,22 @@ TEST(QuestionTrees, EveryPathThroughThePage) {
                     viaNode9 = viaNode9 || node.id == 9;
                     if (level > 0)
                         text += std::string(node.statement) + "\n";
-                    script += "show 1193\nshow 1171\n";
-                    expected.push_back({Quote(node.lowerLabel), true});
-                    expected.push_back({Quote(node.info), true});
-                    if (node.IsLeaf()) {
-                        script += "show 1194\ntype 1202 \"Fehler\"\nclick 1016\n";
-                        expected.push_back({"", false});
-                        break;
-                    }
-                    script += "show 1194\n";
-                    expected.push_back({Quote(node.question), true});
-                    for (int k = 0; k < 4; ++k) {
-                        script += "show " + std::to_string(1067 + k) + "\n";
-                        const bool used = k < node.OptionCount();
-                        expected.push_back(
-                            {used ? Quote(node.options[static_cast<std::size_t>(k)].label) : "", used});
-                    }
-                    script += "click " + std::to_string(1067 + path.options[level]) + "\nclick 1016\n";
+                    if (level + 1 < path.nodes.size())
+                        script += "click " + std::to_string(1067 + path.options[level]) + "\nclick 1016\n";
                 }
                 ReportRecord r;
                 ResetForRun(r);
-                r.m_nVersion = c.version;
+                r.m_nVersion = c.versions[run++ % c.versions.size()];
                 r.m_nTestStartDos = start;
                 CQuestionDlg page(&r);
-                const test::ScriptResult result = test::RunPage(page, script);
+                const test::ScriptResult result =
+                    test::RunPage(page, script + "type 1202 \"Fehler\"\nclick 1016\n");
 
                 std::ostringstream where;
-                where << c.name << " path";
+                where << c.name << " version " << r.m_nVersion << " start " << start << " path";
                 for (int id : path.nodes)
                     where << ' ' << id;
-                where << " start " << start;
-                const std::vector<Shown> shown = ShownControls(result.log);
-                ASSERT_EQ(shown.size(), expected.size()) << where.str() << "\n" << result.log;
-                for (std::size_t i = 0; i < shown.size(); ++i) {
-                    EXPECT_EQ(shown[i].visible, expected[i].visible) << where.str() << " line " << i;
-                    if (expected[i].visible) {
-                        EXPECT_EQ(shown[i].quotedText, expected[i].quotedText)
-                            << where.str() << " line " << i;
-                    }
-                }
-                EXPECT_EQ(result.log.find("message"), std::string::npos) << where.str();
+                EXPECT_EQ(result.log, "page CQuestionDlg\n") << where.str();
                 EXPECT_EQ(r.m_strQuestionText, text + "\nFehlerbeschreibung:\n\tFehler\n\n") << where.str();
                 EXPECT_EQ(r.m_nExceptionPage, viaNode9 ? (start == 1 ? 2 : 1) : 0) << where.str();
             }
