@@ -185,6 +185,7 @@ struct FlowCase {
     std::string log; // after the "page" line
     File file;       // what $T/r.txt holds afterwards
     int back;        // m_bBack afterwards
+    int writes;      // file writes tried
 };
 
 TEST(ReportPage, SaveStatesAndTheQuestionsOfBackAndNext) {
@@ -194,53 +195,54 @@ TEST(ReportPage, SaveStatesAndTheQuestionsOfBackAndNext) {
          "control 1207 visible=1 enabled=1 readonly=1\ncontrol 1206 text=\"\" visible=1 enabled=1\n"
          "beep question\n" +
              kAskSave + "no\nend\n",
-         File::None, 0},
+         File::None, 0, 0},
         {"Yes saves and stays; the next Next goes on",
          "click 1016\nanswer yes\nsave \"$T/r.txt\"\nshow 1206\nclick 1016\n",
-         "beep question\n" + kAskSave + "yes\n" + kProposed + "\"$T/r.txt\"\n" + kSavedTo, File::Report, 0},
+         "beep question\n" + kAskSave + "yes\n" + kProposed + "\"$T/r.txt\"\n" + kSavedTo, File::Report, 0,
+         1},
         {"Yes and a cancelled file dialog stay unsaved",
          "click 1016\nanswer yes\nsave cancel\nclick 1016\nanswer no\n",
          "beep question\n" + kAskSave + "yes\n" + kProposed + "cancel\nbeep question\n" + kAskSave +
              "no\nend\n",
-         File::None, 0},
+         File::None, 0, 0},
         {"a second Save without changes writes nothing",
          "click 1205\nsave \"$T/r.txt\"\nclick 1205\nshow 1206\nshow 1207\n",
          kProposed + "\"$T/r.txt\"\ncontrol 1206 text=\"Keine Änderung vorhanden\" visible=1 enabled=1\n"
                      "control 1207 visible=1 enabled=1 readonly=1\nend\n",
-         File::Report, 0},
+         File::Report, 0, 1},
         {"edit, type, Next, Yes writes the same file without a dialog",
          "click 1205\nsave \"$T/r.txt\"\nclick 1208\nshow 1207\ntype 1207 \"Neu\\nZeile\"\nclick "
          "1016\nanswer yes\n",
          kProposed + "\"$T/r.txt\"\ncontrol 1207 visible=1 enabled=1 readonly=0\nbeep question\n" +
              kAskChanges + "yes\n",
-         File::Typed, 0},
+         File::Typed, 0, 2},
         {"edit, Next, No goes on without saving",
          "click 1205\nsave \"$T/r.txt\"\nclick 1208\ntype 1207 \"Neu\\nZeile\"\nclick 1016\nanswer no\n",
-         kProposed + "\"$T/r.txt\"\nbeep question\n" + kAskChanges + "no\n", File::Report, 0},
+         kProposed + "\"$T/r.txt\"\nbeep question\n" + kAskChanges + "no\n", File::Report, 0, 1},
         {"edit, Next, Cancel stays",
          "click 1205\nsave \"$T/r.txt\"\nclick 1208\ntype 1207 \"Neu\"\nclick 1016\nanswer cancel\n",
-         kProposed + "\"$T/r.txt\"\nbeep question\n" + kAskChanges + "cancel\nend\n", File::Report, 0},
+         kProposed + "\"$T/r.txt\"\nbeep question\n" + kAskChanges + "cancel\nend\n", File::Report, 0, 1},
         {"a saved report goes on at once", "click 1205\nsave \"$T/r.txt\"\nclick 1016\n",
-         kProposed + "\"$T/r.txt\"\n", File::Report, 0},
+         kProposed + "\"$T/r.txt\"\n", File::Report, 0, 1},
         {"Back on a fresh report asks; No goes back", "click 1015\nanswer no\n", kAskBack + "no\n",
-         File::None, 1},
+         File::None, 1, 0},
         {"Back, Yes saves and goes back", "click 1015\nanswer yes\nsave \"$T/r.txt\"\n",
-         kAskBack + "yes\n" + kProposed + "\"$T/r.txt\"\n", File::Report, 1},
+         kAskBack + "yes\n" + kProposed + "\"$T/r.txt\"\n", File::Report, 1, 1},
         {"Back, Yes, cancelled dialog stays", "click 1015\nanswer yes\nsave cancel\n",
-         kAskBack + "yes\n" + kProposed + "cancel\nend\n", File::None, 0},
-        {"Back, Cancel stays", "click 1015\nanswer cancel\n", kAskBack + "cancel\nend\n", File::None, 0},
+         kAskBack + "yes\n" + kProposed + "cancel\nend\n", File::None, 0, 0},
+        {"Back, Cancel stays", "click 1015\nanswer cancel\n", kAskBack + "cancel\nend\n", File::None, 0, 0},
         {"Back, Yes and a failing save stays and shows why",
          "click 1015\nanswer yes\nsave \"/proc/r.txt\"\nshow 1206\n",
          kAskBack + "yes\n" + kProposed +
              "\"/proc/r.txt\"\ncontrol 1206 text=\"Fehler: Die Datei /proc/r.txt konnte nicht erstellt "
              "werden!\" "
              "visible=1 enabled=1\nend\n",
-         File::None, 0},
+         File::None, 0, 1},
         {"Back after a save without changes asks nothing", "click 1205\nsave \"$T/r.txt\"\nclick 1015\n",
-         kProposed + "\"$T/r.txt\"\n", File::Report, 1},
+         kProposed + "\"$T/r.txt\"\n", File::Report, 1, 1},
         {"edited after a save, Back asks again",
          "click 1205\nsave \"$T/r.txt\"\nclick 1208\ntype 1207 \"x\"\nclick 1015\nanswer no\n",
-         kProposed + "\"$T/r.txt\"\n" + kAskBack + "no\n", File::Report, 1},
+         kProposed + "\"$T/r.txt\"\n" + kAskBack + "no\n", File::Report, 1, 1},
         {"entering the box clears the status line; a save locks the box again",
          "click 1205\nsave \"$T/r.txt\"\nfocus 1207\nshow 1206\nclick 1208\nshow 1207\ntype 1207 "
          "\"Neu\\nZeile\"\n"
@@ -249,14 +251,15 @@ TEST(ReportPage, SaveStatesAndTheQuestionsOfBackAndNext) {
              "\"$T/r.txt\"\ncontrol 1206 text=\"\" visible=1 enabled=1\n"
              "control 1207 visible=1 enabled=1 readonly=0\ncontrol 1207 visible=1 enabled=1 readonly=1\n" +
              kSavedTo + "end\n",
-         File::Typed, 0},
-        {"Escape and Enter-free close requests keep the page", "key escape\nclose\nanswer no\nshow 1206\n",
+         File::Typed, 0, 2},
+        {"Escape does nothing and a close answered No keeps the page",
+         "key escape\nclose\nanswer no\nshow 1206\n",
          "beep question\nmessage \"Mirel beenden\" " +
              Quote("Wollen Sie das Programm wirklich beenden?\n\nWenn Sie das Programm jetzt beenden, werden "
                    "alle "
                    "Angaben verworfen.") +
              " yesno question -> no\ncontrol 1206 text=\"\" visible=1 enabled=1\nend\n",
-         File::None, 0},
+         File::None, 0, 0},
     };
     for (const FlowCase& c : cases) {
         TempDir dir;
@@ -265,6 +268,7 @@ TEST(ReportPage, SaveStatesAndTheQuestionsOfBackAndNext) {
         EXPECT_EQ(out.log, InDir("page CReportDlg\n" + c.log, dir.Path())) << c.what;
         EXPECT_EQ(out.status, 0) << c.what;
         EXPECT_EQ(record.m_bBack, c.back) << c.what;
+        EXPECT_EQ(out.writes, c.writes) << c.what;
         const bool exists = fs::exists(dir / "r.txt");
         switch (c.file) {
         case File::None:
@@ -290,7 +294,7 @@ TEST(ReportPage, CloseConfirmedEndsTheProgram) {
     EXPECT_EQ(out.log.find("\nend\n"), std::string::npos);
 }
 
-TEST(ReportPage, TheCaptionIsTheTitleAndThePageKeepsItsPlace) {
+TEST(ReportPage, CaptionInfoAndHintTexts) {
     ReportRecord record = SampleRecord();
     const Outcome out = RunReportPage(record, "caption\nshow 1171\nshow 1210\n");
     EXPECT_EQ(
