@@ -96,7 +96,17 @@ class TestRunner : private LogHolder, public scenario::Runner {
             return failWith;
         return Services::WriteFile(path, bytes);
     }
+    std::optional<std::string> SaveFileDialog(const std::string& filter, const std::string& ext,
+                                              const std::string& name) override {
+        dialogs.push_back("save " + filter + " " + ext);
+        return Runner::SaveFileDialog(filter, ext, name);
+    }
+    std::optional<std::string> OpenFileDialog(const std::string& filter, const std::string& ext) override {
+        dialogs.push_back("open " + filter + " " + ext);
+        return Runner::OpenFileDialog(filter, ext);
+    }
     std::string Log() const { return LogHolder::log.str(); }
+    std::vector<std::string> dialogs; // kind, filter and default extension of each file dialog
     int writes = 0;
     int failFrom = 0; // 0 = the disk never fails
     WriteStatus failWith = WriteStatus::CloseFailed;
@@ -106,6 +116,7 @@ struct Outcome {
     std::string log; // without the report box's text
     int status = 0;
     int writes = 0;
+    std::vector<std::string> dialogs;
 };
 
 Outcome RunReportPage(ReportRecord& record, const std::string& script, int failFrom = 0,
@@ -125,7 +136,7 @@ Outcome RunReportPage(ReportRecord& record, const std::string& script, int failF
     SetAgent(nullptr);
     SetServices(nullptr);
     SetHost(nullptr);
-    return {WithoutReportText(runner.Log()), status, runner.writes};
+    return {WithoutReportText(runner.Log()), status, runner.writes, runner.dialogs};
 }
 
 // ---- the record and what the page shows of it ----
@@ -292,6 +303,16 @@ TEST(ReportPage, CloseConfirmedEndsTheProgram) {
     const Outcome out = RunReportPage(record, "close\nanswer yes\n");
     EXPECT_EQ(record.m_bQuit, 1);
     EXPECT_EQ(out.log.find("\nend\n"), std::string::npos);
+}
+
+TEST(ReportPage, FileDialogFiltersAndExtension) {
+    ReportRecord record = SampleRecord();
+    const Outcome out = RunReportPage(record, "click 1209\nopen cancel\nclick 1205\nsave cancel\n");
+    EXPECT_EQ(out.dialogs, (std::vector<std::string>{
+                               "open Textdatei (*.txt)|*.txt|HTML-Dateien (*.htm, *.html)|*.htm; *.html|"
+                               "Quorix*Skript (*.qts)|*.qts|QuorTest INI (*.ini)|*.ini|Alle Dateien "
+                               "(*.*)|*.*|| txt",
+                               "save Textdatei (*.txt)|*.txt|Alle Dateien (*.*)|*.*|| txt"}));
 }
 
 TEST(ReportPage, FailedSavesReportTheFailureAndLoseNothing) {
