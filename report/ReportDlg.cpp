@@ -16,12 +16,11 @@ const char* const kOpenFilter =
     "Quorix*Skript (*.qts)|*.qts|QuorTest INI (*.ini)|*.ini|Alle Dateien (*.*)|*.*||";
 
 const char* const kHint =
-    "Mit den von Ihnen gemachten Angaben wurde ein Report erstellt. Bitte fügen Sie diesem noch die "
-    "ausführliche "
-    "Systemübersicht des Problemrechners sowie Skript- und Ausgabedateien im Text- oder HTML-Format "
-    "hinzu.\n\n"
-    "ACHTUNG: Bitte hängen Sie Screenshots, Bilder oder andere Dateien DIREKT an die E-Mail und NICHT an den "
-    "Report."
+    "Mit den von Ihnen gemachten Angaben wurde ein Report erstellt. Bitte fügen Sie "
+    "diesem noch die ausführliche Systemübersicht des Problemrechners sowie Skript- und "
+    "Ausgabedateien im Text- oder HTML-Format hinzu.\n\n"
+    "ACHTUNG: Bitte hängen Sie Screenshots, Bilder oder andere Dateien DIREKT an die "
+    "E-Mail und NICHT an den Report."
     "   Vielen Dank!";
 const char* const kInfo = "Bitte speichern Sie den Report nachdem Sie die nötigen Dateien angefügt haben.";
 
