@@ -13,13 +13,13 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <QTextCursor>
 #include <algorithm>
@@ -56,6 +56,31 @@ class Clickable : public QWidget {
 
   private:
     bool m_pressed = false;
+};
+
+// The classic dotted focus frame. The style's own focus marks are too faint on a picture and
+// on a push button look the same as the default button's frame.
+void DrawFocusFrame(QPainter& painter, const QWidget& widget, const QRect& frame) {
+    painter.save();
+    painter.setPen(QPen(widget.palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+    painter.restore();
+}
+
+// A push button that marks the keyboard focus with the dotted frame inside its border.
+class PageButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            DrawFocusFrame(painter, *this, rect().adjusted(4, 4, -5, -5));
+        }
+    }
 };
 
 // Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics.
@@ -146,12 +171,8 @@ class Picture : public Clickable {
             m_svg->render(&painter, QRectF(rect()));
         else if (!m_pixmap.isNull())
             painter.drawPixmap(rect(), m_pixmap);
-        if (hasFocus()) {
-            QStyleOptionFocusRect option;
-            option.initFrom(this);
-            option.rect = rect().adjusted(1, 1, -1, -1);
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-        }
+        if (hasFocus())
+            DrawFocusFrame(painter, *this, rect().adjusted(2, 2, -3, -3));
     }
     void keyPressEvent(QKeyEvent* event) override {
         if (m_clickable && event->key() == Qt::Key_Space && onClick) {
@@ -222,11 +243,7 @@ class PageDialog : public QDialog {
     explicit PageDialog(QtWindow& owner)
         : QDialog(nullptr,
                   Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-          m_owner(owner) {
-        // The focus frame shows from the start, not only after the first Tab, as in the
-        // classic dialogs: the page itself often places the focus.
-        setAttribute(Qt::WA_KeyboardFocusChange);
-    }
+          m_owner(owner) {}
     void reject() override {}
 
   protected:
@@ -510,6 +527,9 @@ class ControlFilter : public QObject {
 bool QtWindow::eventFilterFor(int id, QEvent* event) {
     const Control& c = At(id);
     if (event->type() == QEvent::FocusIn) {
+        // The focus frame always shows, as in the classic dialogs, not only after the first
+        // Tab: the page itself often places the focus. Qt clears the flag on activation.
+        m_dlg->setAttribute(Qt::WA_KeyboardFocusChange);
         if (Routable() && id != m_dialog.GetFocusItem())
             m_dialog.SetFocusItem(id);
         return false;
@@ -603,7 +623,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
         break;
     }
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(parent);
+        auto* button = new PageButton(parent);
         button->setAutoDefault(false);
         button->setDefault((t.style & kDefault) != 0);
         QObject::connect(button, &QPushButton::clicked, button, [this, id] {

@@ -1,7 +1,10 @@
 // The keyboard on real page windows: Tab order, mnemonics, Return and Escape, and the focus
 // rules of the pages, all driven by key presses that Qt delivers to the widgets.
+#include <QColor>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QPlainTextEdit>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -227,6 +230,37 @@ TEST(Keyboard, MnemonicsPressButtonsAndLabelsFocusTheNextControl) {
         EXPECT_EQ(log, c.expected);
         EXPECT_EQ(settled, c.expected);
         EXPECT_EQ(focus, c.focus);
+    }
+}
+
+TEST(Keyboard, FocusFrameShowsOnButtonsPicturesAndChoices) {
+    // Pixels that clearly change when the control takes the focus: the focus mark.
+    auto changed = [](const QImage& before, const QImage& after) {
+        int n = 0;
+        for (int y = 0; y < std::min(before.height(), after.height()); ++y) {
+            for (int x = 0; x < std::min(before.width(), after.width()); ++x) {
+                const QColor a(before.pixel(x, y));
+                const QColor b(after.pixel(x, y));
+                n += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                               std::abs(a.blue() - b.blue())}) > 60
+                         ? 1
+                         : 0;
+            }
+        }
+        return n;
+    };
+    for (int id : {static_cast<int>(kNext), static_cast<int>(kOther), static_cast<int>(kProduct),
+                   static_cast<int>(kCheck), static_cast<int>(kRadioA)}) {
+        SCOPED_TRACE(id);
+        TestPage page;
+        int marked = 0;
+        RunInteractive<TestPage>(page, [&](TestPage& p) {
+            p.SetFocusItem(kFixed);
+            const QImage before = ControlWidget(id)->grab().toImage();
+            p.SetFocusItem(id);
+            marked = changed(before, ControlWidget(id)->grab().toImage());
+        });
+        EXPECT_GE(marked, 10);
     }
 }
 
