@@ -1,14 +1,58 @@
-// The contact data page (placeholder: Back and Next only).
+// The contact data page: date, company, customer number, contact person, telephone, e-mail
+// address and fax of the customer. Five fields are mandatory; telephone and e-mail address get a
+// minimal plausibility check. Its left button, labelled "Abbrechen", goes back.
 #pragma once
+
+#include <string>
 
 #include "pages/common/PageDlg.h"
 
 namespace mirel {
 
 class CContactDlg : public CPageDlg {
-public:
-    explicit CContactDlg(ReportRecord* pRecord) : CPageDlg(129, pRecord) {}
+  public:
+    explicit CContactDlg(ReportRecord* pRecord);
     const char* ClassName() const override { return "CContactDlg"; }
+
+    void DoDataExchange(DataExchange& dx) override;
+    void OnShowWindow() override;
+    void OnCommand(int id, Notify code) override;
+
+  protected:
+    void OnNext() override;
+    void SaveToRecord() override;
+
+  private:
+    // One edit of the page: its member, input limit, whether it must be filled, and its record
+    // field. In tab order.
+    struct Field {
+        int id;
+        std::string CContactDlg::*member;
+        int maxChars;
+        bool mandatory;
+        std::string ReportRecord::*recordField;
+    };
+    static const Field kFields[7];
+
+    // Edits.
+    std::string m_strDate;
+    std::string m_strCompany;
+    std::string m_strCustomerNo;
+    std::string m_strContact;
+    std::string m_strPhone;
+    std::string m_strEmail;
+    std::string m_strFax;
+
+    // Labels.
+    std::string m_strIntro;         // 1244
+    std::string m_strRequired;      // 1245
+    std::string m_strDateLabel;     // 1249
+    std::string m_strCustomerLabel; // 1250
+    std::string m_strPhoneLabel;    // 1251
+    std::string m_strFaxLabel;      // 1252
+    std::string m_strCompanyLabel;  // 1253
+    std::string m_strContactLabel;  // 1254
+    std::string m_strEmailLabel;    // 1255
 };
 
 } // namespace mirel

@@ -1,5 +1,210 @@
 #include "pages/InfoEnvDlg.h"
 
 namespace mirel {
+namespace {
+
+constexpr int kWindows = 0;
+constexpr int kDos = 1;
+constexpr int kSelfBooting = 2;
+
+// The three environments in the order of the radio group.
+struct Environment {
+    int radio;
+    int label; // label and field shown while the environment is chosen
+    int field;
+    bool batch; // a batch-mode call is possible (in the full version)
+};
+// The details are edited in 1139 (service pack, shown by the Windows list), 1049 and 1129.
+constexpr Environment kEnvironments[] = {
+    {1152, 1158, 1136, true},
+    {1114, 1119, 1049, true},
+    {1154, 1118, 1129, false},
+};
+
+// Windows versions from this list index on have no service packs.
+constexpr int kFirstWithoutServicePack = 5;
+
+constexpr const char* kWhitespace = " \t\r\n\v\f";
+
+std::string Trimmed(const std::string& s) {
+    const std::size_t first = s.find_first_not_of(kWhitespace);
+    if (first == std::string::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(kWhitespace) - first + 1);
+}
+
+// Empty once its leading blanks are removed.
+bool IsBlank(const std::string& s) {
+    return s.find_first_not_of(kWhitespace) == std::string::npos;
+}
+
+} // namespace
+
+void CInfoEnvDlg::DoDataExchange(DataExchange& dx) {
+    dx.Radio(1152, m_nStartEnv);
+    dx.ListIndex(1136, m_nWinVersion);
+    dx.Text(1139, m_astrDetail[kWindows], 20);
+    dx.Text(1049, m_astrDetail[kDos], 20);
+    dx.Text(1129, m_astrDetail[kSelfBooting], 20);
+    dx.Text(1155, m_strVersion, 20);
+    dx.Text(1146, m_strBatch, 500);
+    dx.Text(1116, m_strNote, 500);
+}
+
+void CInfoEnvDlg::OnShowWindow() {
+    ShowCommon();
+    const ReportRecord& r = *m_pRecord;
+    m_strVersion = r.m_strInfoVersion;
+    m_strBatch = r.m_strInfoBatch;
+    m_strNote = r.m_strInfoNote;
+    m_nStartEnv = r.m_nInfoStartEnv;
+
+    if (IsFullVersion()) {
+        SetItemText(
+            1101, "Bitte wählen Sie aus, unter welcher Umgebung  Quorix*Info - Vollversion gestartet wird.");
+    } else {
+        // The demo version has no batch mode.
+        SetItemText(
+            1101, "Bitte wählen Sie aus, unter welcher Umgebung  Quorix*Info - Demoversion gestartet wird.");
+        EnableBatch(false);
+        m_strBatch.clear();
+    }
+
+    if (m_nStartEnv >= kWindows && m_nStartEnv <= kSelfBooting) {
+        const Environment& env = kEnvironments[m_nStartEnv];
+        ShowItem(env.label, true);
+        ShowItem(env.field, true);
+        if (!env.batch)
+            EnableBatch(false);
+        if (m_nStartEnv == kWindows) {
+            m_nWinVersion = r.m_nInfoWinVersion;
+            if (m_nWinVersion < kFirstWithoutServicePack) {
+                ShowServicePack(true);
+                m_astrDetail[kWindows] = r.m_strInfoDetail;
+            }
+        } else {
+            m_astrDetail[m_nStartEnv] = r.m_strInfoDetail;
+        }
+    }
+    UpdateData(false);
+}
+
+void CInfoEnvDlg::OnCommand(int id, Notify code) {
+    switch (id) {
+    case 1152:
+    case 1114:
+    case 1154:
+        if (code == Notify::Clicked) {
+            for (int env = kWindows; env <= kSelfBooting; ++env)
+                if (kEnvironments[env].radio == id)
+                    ChooseEnvironment(env);
+        }
+        return;
+    case 1136:
+        if (code == Notify::SelChange)
+            OnWindowsVersion();
+        return;
+    default:
+        break;
+    }
+    CPageDlg::OnCommand(id, code);
+}
+
+void CInfoEnvDlg::ShowServicePack(bool show) {
+    ShowItem(1137, show);
+    ShowItem(1139, show);
+}
+
+void CInfoEnvDlg::EnableBatch(bool enable) {
+    EnableItem(1145, enable);
+    EnableItem(1146, enable);
+}
+
+void CInfoEnvDlg::ChooseEnvironment(int chosen) {
+    UpdateData(true);
+    // The other environments' fields are hidden and their details forgotten.
+    for (int other = kWindows; other <= kSelfBooting; ++other) {
+        if (other == chosen)
+            continue;
+        ShowItem(kEnvironments[other].label, false);
+        ShowItem(kEnvironments[other].field, false);
+        m_astrDetail[other].clear();
+    }
+    if (chosen != kWindows) {
+        ShowServicePack(false);
+        m_nWinVersion = -1;
+    }
+    const Environment& env = kEnvironments[chosen];
+    ShowItem(env.label, true);
+    ShowItem(env.field, true);
+    if (!env.batch) {
+        EnableBatch(false);
+        m_strBatch.clear();
+    } else if (IsFullVersion()) {
+        EnableBatch(true);
+    }
+    UpdateData(false);
+}
+
+void CInfoEnvDlg::OnWindowsVersion() {
+    UpdateData(true);
+    const bool servicePack = m_nWinVersion < kFirstWithoutServicePack;
+    if (!servicePack)
+        m_astrDetail[kWindows].clear();
+    ShowServicePack(servicePack);
+    UpdateData(false);
+}
+
+void CInfoEnvDlg::OnNext() {
+    UpdateData(true);
+    const bool windows = m_nStartEnv == kWindows;
+    struct Rule {
+        bool fails;
+        const char* caption;
+        const char* text;
+        int focus; // 0 = the focus stays where it is
+    };
+    // The info product version is tested as typed; a detail of blanks only counts as empty.
+    const Rule rules[] = {
+        {m_nStartEnv < 0, "Unvollständige Angaben", "Bitte wählen Sie eine Startumgebung aus.", 0},
+        {m_strVersion.empty(), "Unvollständige Angaben",
+         "Bitte tragen Sie die Quorix*Info Versionsnummer ein.", 1155},
+        {windows && m_nWinVersion < 0, "Windows Version", "Bitte wählen Sie eine Windows Version aus.", 1136},
+        {windows && m_nWinVersion < kFirstWithoutServicePack && IsBlank(m_astrDetail[kWindows]),
+         "Service Pack", "Bitte tragen Sie den installierten Service Pack ein.", 1139},
+        {m_nStartEnv == kDos && IsBlank(m_astrDetail[kDos]), "DOS Version",
+         "Bitte tragen Sie die DOS Version ein.", 1049},
+        {m_nStartEnv == kSelfBooting && IsBlank(m_astrDetail[kSelfBooting]), "Quorix*Test Version",
+         "Bitte tragen Sie die Quorix*Test Version ein.", 1129},
+    };
+    for (const Rule& rule : rules) {
+        if (rule.fails) {
+            Refuse(rule.caption, rule.text, rule.focus);
+            return;
+        }
+    }
+    SaveToRecord();
+    EndPage();
+}
+
+void CInfoEnvDlg::SaveToRecord() {
+    UpdateData(true);
+    ReportRecord& r = *m_pRecord;
+    r.m_nInfoStartEnv = m_nStartEnv;
+    r.m_strInfoVersion = Trimmed(m_strVersion);
+    r.m_strInfoBatch = Trimmed(m_strBatch);
+    r.m_strInfoNote = Trimmed(m_strNote);
+    // Only the detail of the chosen environment is kept; without one (Back) it is the test
+    // product version, empty unless that environment was chosen.
+    if (m_nStartEnv == kWindows) {
+        r.m_nInfoWinVersion = m_nWinVersion;
+        r.m_strInfoDetail = m_astrDetail[kWindows];
+    } else if (m_nStartEnv == kDos) {
+        r.m_strInfoDetail = m_astrDetail[kDos];
+    } else {
+        r.m_strInfoDetail = m_astrDetail[kSelfBooting];
+    }
+    StoreWindowRect();
+}
 
 } // namespace mirel

@@ -29,8 +29,8 @@ std::string Trimmed(const std::string& text) {
 } // namespace
 
 CPostCardDlg::CPostCardDlg(ReportRecord* pRecord)
-    : CPageDlg(162, pRecord), m_strMarker("|==> "), m_strGap("\n\n"), m_strIndent(16, ' '),
-      m_strNewLine("\n"), m_strMargin(8, ' ') {}
+    : CPageDlg(162, pRecord), m_strMarker("|==> "), m_strIndent(16, ' '), m_strNewLine("\n"),
+      m_strMargin(8, ' ') {}
 
 void CPostCardDlg::DoDataExchange(DataExchange& dx) {
     dx.Text(1171, m_strInfo);

@@ -52,7 +52,6 @@ class CPostCardDlg : public CPageDlg {
     int OptionNumber() const { return m_nSubAnswer < 0 ? 0 : m_nSubAnswer + 3; }
 
     std::string m_strMarker;      // "|==> ": heading prefix of the current question
-    std::string m_strGap;         // "\n\n"
     std::string m_strIndent;      // 16 blanks before every answer line
     std::string m_strNewLine;     // "\n"
     std::string m_strMargin;      // 8 blanks before every other heading

@@ -16,12 +16,11 @@ const char* const kOpenFilter =
     "Quorix*Skript (*.qts)|*.qts|QuorTest INI (*.ini)|*.ini|Alle Dateien (*.*)|*.*||";
 
 const char* const kHint =
-    "Mit den von Ihnen gemachten Angaben wurde ein Report erstellt. Bitte fügen Sie diesem noch die "
-    "ausführliche "
-    "Systemübersicht des Problemrechners sowie Skript- und Ausgabedateien im Text- oder HTML-Format "
-    "hinzu.\n\n"
-    "ACHTUNG: Bitte hängen Sie Screenshots, Bilder oder andere Dateien DIREKT an die E-Mail und NICHT an den "
-    "Report."
+    "Mit den von Ihnen gemachten Angaben wurde ein Report erstellt. Bitte fügen Sie "
+    "diesem noch die ausführliche Systemübersicht des Problemrechners sowie Skript- und "
+    "Ausgabedateien im Text- oder HTML-Format hinzu.\n\n"
+    "ACHTUNG: Bitte hängen Sie Screenshots, Bilder oder andere Dateien DIREKT an die "
+    "E-Mail und NICHT an den Report."
     "   Vielen Dank!";
 const char* const kInfo = "Bitte speichern Sie den Report nachdem Sie die nötigen Dateien angefügt haben.";
 
@@ -212,12 +211,8 @@ void CReportDlg::OnAppendFile() {
     }
 
     const std::string name = Shown(FileNameOf(*path));
-    std::string text = ConvertAppendedFile(file.bytes);
-    file.bytes = std::string(); // the raw bytes are not needed any more
-    std::string header = "\r\n" + std::string(59, '=') + "\r\nAngefügte Datei \"" + name + "\"\r\n\r\n";
-    m_strReportText.reserve(m_strReportText.size() + header.size() + text.size());
-    m_strReportText += header;
-    m_strReportText += text;
+    m_strReportText += "\r\n" + std::string(59, '=') + "\r\nAngefügte Datei \"" + name + "\"\r\n\r\n";
+    AppendConvertedFile(std::move(file.bytes), m_strReportText);
 
     m_strStatus = "Die Datei \"" + name + "\" wurde dem Report hinzugefügt.";
     SetModify(1207, true);

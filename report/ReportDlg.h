@@ -3,6 +3,7 @@
 // report before the wizard goes on.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "pages/common/PageDlg.h"

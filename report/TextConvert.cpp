@@ -1,6 +1,5 @@
 #include "report/TextConvert.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -79,23 +78,58 @@ bool IsHtmlText(std::string_view bytes) {
     return bytes.find("<html>") != std::string_view::npos;
 }
 
-std::string StripTags(std::string_view html) {
-    std::string out;
-    out.reserve(html.size());
+namespace {
+
+// Drops the markup in place; the text only shrinks, so what is written never overtakes what is
+// still to be read.
+void StripTagsInPlace(std::string& text) {
+    const std::string_view in(text);
+    std::size_t out = 0;
     std::size_t pos = 0;
-    while (pos < html.size()) {
-        const std::size_t open = html.find('<', pos);
-        if (open == std::string_view::npos) {
-            out.append(html.substr(pos));
+    while (pos < in.size()) {
+        std::size_t open = in.find('<', pos);
+        const std::size_t end = open == std::string_view::npos ? in.size() : open;
+        if (out != pos)
+            std::memmove(text.data() + out, in.data() + pos, end - pos);
+        out += end - pos;
+        if (open == std::string_view::npos)
             break;
-        }
-        out.append(html.substr(pos, open - pos));
-        const std::size_t close = html.find('>', open + 1);
+        const std::size_t close = in.find('>', open + 1);
         if (close == std::string_view::npos)
             break; // an unclosed tag takes the rest of the text with it
         pos = close + 1;
     }
-    return out;
+    text.resize(out);
+}
+
+// What one byte of the converted text becomes in the program's text: LF becomes CR LF, every
+// other byte its UTF-8 form (taken from the platform's cp1252 conversion), after the DOS
+// mapping when the text is a DOS text.
+struct Utf8Piece {
+    unsigned char size;
+    char bytes[4];
+};
+
+std::array<Utf8Piece, 256> MakeOutputTable(bool dos) {
+    std::array<Utf8Piece, 256> table{};
+    for (int b = 0; b < 256; ++b) {
+        const unsigned char ansi =
+            dos ? kDosTable[static_cast<std::size_t>(b)] : static_cast<unsigned char>(b);
+        const std::string piece =
+            ansi == '\n' ? std::string("\r\n") : Cp1252ToUtf8(std::string(1, static_cast<char>(ansi)));
+        Utf8Piece& entry = table[static_cast<std::size_t>(b)];
+        entry.size = static_cast<unsigned char>(piece.size());
+        std::memcpy(entry.bytes, piece.data(), piece.size());
+    }
+    return table;
+}
+
+} // namespace
+
+std::string StripTags(std::string_view html) {
+    std::string text(html);
+    StripTagsInPlace(text);
+    return text;
 }
 
 void CollapseLineFeedRuns(std::string& text) {
@@ -113,16 +147,40 @@ void CollapseLineFeedRuns(std::string& text) {
     text.resize(out);
 }
 
-std::string ConvertAppendedFile(std::string_view bytes) {
-    std::string text(UpToNul(bytes));
+void AppendConvertedFile(std::string bytes, std::string& out) {
+    std::string& text = bytes; // converted in place
+    text.resize(UpToNul(text).size());
     RemoveCr(text);
-    if (IsDosText(text))
-        DosToAnsi(text);
+
+    // The DOS mapping changes no byte that the HTML steps look at ("<", ">", line feeds, the
+    // letters of "<html>"), so it is done on the way out, together with the line ends.
+    const bool dos = IsDosText(text);
     if (IsHtmlText(text)) {
-        text = StripTags(text);
+        StripTagsInPlace(text);
         CollapseLineFeedRuns(text);
     }
-    return Cp1252ToUtf8(LfToCrLf(text));
+
+    static const std::array<Utf8Piece, 256> kAnsiOut = MakeOutputTable(false);
+    static const std::array<Utf8Piece, 256> kDosOut = MakeOutputTable(true);
+    const std::array<Utf8Piece, 256>& table = dos ? kDosOut : kAnsiOut;
+    std::size_t length = 0;
+    for (const char c : text)
+        length += table[static_cast<unsigned char>(c)].size;
+    const std::size_t start = out.size();
+    out.resize(start + length + sizeof(Utf8Piece::bytes)); // room to copy whole pieces
+    char* dest = out.data() + start;
+    for (const char c : text) {
+        const Utf8Piece& piece = table[static_cast<unsigned char>(c)];
+        std::memcpy(dest, piece.bytes, sizeof piece.bytes);
+        dest += piece.size;
+    }
+    out.resize(start + length);
+}
+
+std::string ConvertAppendedFile(std::string_view bytes) {
+    std::string out;
+    AppendConvertedFile(std::string(bytes), out);
+    return out;
 }
 
 } // namespace mirel

@@ -37,7 +37,8 @@ void CollapseLineFeedRuns(std::string& text);
 
 // The whole conversion of an appended file's bytes: cut at NUL, CRs removed, DOS text
 // converted, HTML stripped (and its blank-line runs shortened), LF written as CR LF, and the
-// cp1252 bytes turned into the program's UTF-8 text.
+// cp1252 bytes turned into the program's UTF-8 text, appended to `out`.
+void AppendConvertedFile(std::string bytes, std::string& out);
 std::string ConvertAppendedFile(std::string_view bytes);
 
 } // namespace mirel

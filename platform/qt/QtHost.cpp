@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -37,6 +38,10 @@ class Environment : public QtEnvironment {
         QApplication::setApplicationName(QStringLiteral("Mirel"));
         QApplication::setDesktopFileName(QStringLiteral("mirel"));
         QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        // The program speaks German whatever the desktop's language: Qt's own texts (message
+        // box and file dialog buttons, the edits' context menus, key names) and its dates and
+        // numbers.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         if (m_translator.load(QStringLiteral("qtbase_de"),
                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QApplication::installTranslator(&m_translator);
@@ -136,6 +141,9 @@ class QtServices : public Services {
   private:
     static std::optional<std::string> Run(QFileDialog& dialog, const std::string& filter,
                                           const std::string& defaultExt, const std::string& proposedName) {
+        // Qt's own dialog carries Qt's German texts; a desktop's dialog would speak the
+        // desktop's language.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
         const QStringList filters = NameFilters(filter);
         if (!filters.isEmpty())
             dialog.setNameFilters(filters);

@@ -58,6 +58,28 @@ QString WrapLabel(const QString& text, const QFontMetrics& metrics, int width) {
     return out.join(u'\n');
 }
 
+QString PlainLabel(const QString& text) {
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        plain += text[i];
+    }
+    return plain.simplified();
+}
+
+QChar MnemonicOf(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i; // "&&" is a plain '&'
+    }
+    return {};
+}
+
 QStringList NameFilters(const std::string& classicFilter) {
     const QStringList parts = ToQString(classicFilter).split(u'|');
     QStringList filters;

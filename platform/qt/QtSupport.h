@@ -29,6 +29,13 @@ QString ImageResource(int imageId);
 // and takes no room; "&&" is one '&'. Existing line breaks are kept.
 QString WrapLabel(const QString& text, const QFontMetrics& metrics, int width);
 
+// A label as it reads aloud: without mnemonic markers ("&&" is one '&') and with every line
+// break and run of blanks made one blank.
+QString PlainLabel(const QString& text);
+
+// The character a label's '&' marks, in lower case; a null QChar when there is none.
+QChar MnemonicOf(const QString& text);
+
 // "Textdatei (*.txt)|*.txt|Alle Dateien (*.*)|*.*||" -> {"Textdatei (*.txt)", "Alle Dateien (*)"}.
 QStringList NameFilters(const std::string& classicFilter);
 

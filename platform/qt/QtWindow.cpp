@@ -9,16 +9,17 @@
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <QTextCursor>
 #include <algorithm>
@@ -55,6 +56,31 @@ class Clickable : public QWidget {
 
   private:
     bool m_pressed = false;
+};
+
+// The classic dotted focus frame. The style's own focus marks are too faint on a picture and
+// on a push button look the same as the default button's frame.
+void DrawFocusFrame(QPainter& painter, const QWidget& widget, const QRect& frame) {
+    painter.save();
+    painter.setPen(QPen(widget.palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+    painter.restore();
+}
+
+// A push button that marks the keyboard focus with the dotted frame inside its border.
+class PageButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            DrawFocusFrame(painter, *this, rect().adjusted(4, 4, -5, -5));
+        }
+    }
 };
 
 // Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics.
@@ -145,12 +171,8 @@ class Picture : public Clickable {
             m_svg->render(&painter, QRectF(rect()));
         else if (!m_pixmap.isNull())
             painter.drawPixmap(rect(), m_pixmap);
-        if (hasFocus()) {
-            QStyleOptionFocusRect option;
-            option.initFrom(this);
-            option.rect = rect().adjusted(1, 1, -1, -1);
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-        }
+        if (hasFocus())
+            DrawFocusFrame(painter, *this, rect().adjusted(2, 2, -3, -3));
     }
     void keyPressEvent(QKeyEvent* event) override {
         if (m_clickable && event->key() == Qt::Key_Space && onClick) {
@@ -200,7 +222,22 @@ class DropDownList : public QComboBox {
 
 class QtWindow;
 
-// The top-level window of a page. Closing and Escape go to the page, never straight to Qt.
+// The character of an Alt+letter press (Shift allowed, Ctrl and AltGr not), in lower case; a
+// null QChar for every other key.
+QChar MnemonicKey(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::AltModifier && mods != (Qt::AltModifier | Qt::ShiftModifier))
+        return {};
+    QChar ch;
+    if (event->key() > 0x20 && event->key() <= 0xFF)
+        ch = QChar(event->key()); // Qt's key codes of letters are their Latin-1 capitals
+    else if (!event->text().isEmpty())
+        ch = event->text().front();
+    return ch.isLetterOrNumber() ? ch.toLower() : QChar();
+}
+
+// The top-level window of a page. Closing, Tab, Escape and the mnemonics go to the page's
+// dialog logic, never straight to Qt.
 class PageDialog : public QDialog {
   public:
     explicit PageDialog(QtWindow& owner)
@@ -212,6 +249,7 @@ class PageDialog : public QDialog {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     QtWindow& m_owner;
@@ -228,6 +266,8 @@ struct Control {
     int limit = 0;
     int check = 0;
     int curSel = -1;
+    std::size_t index = 0;          // place in the template
+    std::ptrdiff_t labelIndex = -1; // an edit's or list's label: the static or group box before it
 
     bool Multiline() const { return tmpl.kind == ControlKind::Edit && (tmpl.style & kMultiline) != 0; }
 };
@@ -244,8 +284,9 @@ class QtWindow : public Window {
         m_dlg->setWindowTitle(ToQString(m_caption));
         m_dlg->setFixedSize(DluToPxX(tmpl.cx), DluToPxY(tmpl.cy));
         m_dlg->move(DluToPxX(tmpl.x), DluToPxY(tmpl.y));
-        for (const ControlTemplate& c : tmpl.controls)
-            Build(c);
+        for (std::size_t i = 0; i < tmpl.controls.size(); ++i)
+            Build(tmpl.controls[i], i);
+        FindLabels();
     }
     ~QtWindow() override {
         m_closing = true;
@@ -323,7 +364,7 @@ class QtWindow : public Window {
         if (it == m_controls.end() || m_inShowFocus)
             return;
         m_inShowFocus = true;
-        it->second.widget->setFocus(Qt::OtherFocusReason);
+        it->second.widget->setFocus(m_focusReason);
         m_inShowFocus = false;
     }
 
@@ -378,6 +419,8 @@ class QtWindow : public Window {
         if (Routable())
             m_dialog.UserKey(key);
     }
+    bool TabRequest(bool forward);
+    bool MnemonicRequest(QChar ch);
 
   private:
     // Marks a stretch in which the program, not the user, changes widgets: Qt events it causes
@@ -407,7 +450,14 @@ class QtWindow : public Window {
     }
     Control& At(int id) { return const_cast<Control&>(static_cast<const QtWindow*>(this)->At(id)); }
 
-    void Build(const ControlTemplate& t);
+    void Build(const ControlTemplate& t, std::size_t index);
+    void FindLabels();
+    void UpdateName(Control& c);
+    QString LabelText(std::size_t index) const;
+    bool Usable(std::size_t index) const;
+    int TabStopEntry(std::size_t index) const;
+    int NextTabStop(std::ptrdiff_t from, bool forward, const std::vector<int>& skip) const;
+    void MoveFocus(int id, Qt::FocusReason reason);
     void ShowText(Control& c);
     void ApplyReadOnly(Control& c);
     void FitLineEditLength(Control& c);
@@ -423,6 +473,7 @@ class QtWindow : public Window {
     std::map<int, Control> m_controls;
     int m_programDepth = 0;
     bool m_inShowFocus = false;
+    Qt::FocusReason m_focusReason = Qt::OtherFocusReason; // how the next ShowFocus came about
     bool m_ended = false;
     bool m_closing = false;
     int m_result = 0;
@@ -434,7 +485,17 @@ void PageDialog::closeEvent(QCloseEvent* event) {
     m_owner.CloseRequest();
 }
 
+bool PageDialog::focusNextPrevChild(bool next) {
+    // Tab and Shift+Tab; when the program hides the focused control, Qt's own choice.
+    return m_owner.TabRequest(next) || QDialog::focusNextPrevChild(next);
+}
+
 void PageDialog::keyPressEvent(QKeyEvent* event) {
+    // With no control focused the window itself gets the keys.
+    if (const QChar ch = MnemonicKey(event); !ch.isNull()) {
+        m_owner.MnemonicRequest(ch);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -466,6 +527,9 @@ class ControlFilter : public QObject {
 bool QtWindow::eventFilterFor(int id, QEvent* event) {
     const Control& c = At(id);
     if (event->type() == QEvent::FocusIn) {
+        // The focus frame always shows, as in the classic dialogs, not only after the first
+        // Tab: the page itself often places the focus. Qt clears the flag on activation.
+        m_dlg->setAttribute(Qt::WA_KeyboardFocusChange);
         if (Routable() && id != m_dialog.GetFocusItem())
             m_dialog.SetFocusItem(id);
         return false;
@@ -473,11 +537,20 @@ bool QtWindow::eventFilterFor(int id, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
-    if (c.Multiline() && plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-        (c.tmpl.style & kWantReturn) == 0) {
-        KeyRequest(Key::Enter);
+    // Alt+letter belongs to the dialog in every control; an edit never takes it as text.
+    if (const QChar ch = MnemonicKey(key); !ch.isNull()) {
+        MnemonicRequest(ch);
         return true;
+    }
+    const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+    if (c.Multiline() && plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        if ((c.tmpl.style & kWantReturn) == 0) {
+            KeyRequest(Key::Enter);
+            return true;
+        }
+        // A read-only edit that wants Return swallows it; it does not press the default button.
+        if (c.readOnly)
+            return true;
     }
     if (c.tmpl.kind == ControlKind::RadioButton && plain &&
         (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Left ||
@@ -505,7 +578,7 @@ bool QtWindow::eventFilterFor(int id, QEvent* event) {
     return false;
 }
 
-void QtWindow::Build(const ControlTemplate& t) {
+void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     QWidget* parent = m_dlg.get();
     const QRect rect(DluToPxX(t.x), DluToPxY(t.y), DluToPxX(t.cx), DluToPxY(t.cy));
     const int id = t.id;
@@ -550,7 +623,7 @@ void QtWindow::Build(const ControlTemplate& t) {
         break;
     }
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(parent);
+        auto* button = new PageButton(parent);
         button->setAutoDefault(false);
         button->setDefault((t.style & kDefault) != 0);
         QObject::connect(button, &QPushButton::clicked, button, [this, id] {
@@ -609,10 +682,10 @@ void QtWindow::Build(const ControlTemplate& t) {
             m_dialog.OnCommand(id, Notify::DropDown);
             return m_dialog.IsOpen() && !m_ended;
         };
-        QObject::connect(combo, &QComboBox::activated, combo, [this, id](int index) {
+        QObject::connect(combo, &QComboBox::activated, combo, [this, id](int picked) {
             if (!Routable())
                 return;
-            SetCurSel(id, index);
+            SetCurSel(id, picked);
             m_dialog.OnCommand(id, Notify::SelChange);
         });
         w = combo;
@@ -645,7 +718,6 @@ void QtWindow::Build(const ControlTemplate& t) {
         w->setFocusPolicy((t.style & kTabStop) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
         break;
     }
-    w->setAccessibleName(ToQString(t.name.empty() ? t.text : t.name));
     if ((t.style & kHidden) != 0)
         w->setVisible(false);
     if ((t.style & kDisabled) != 0)
@@ -655,9 +727,12 @@ void QtWindow::Build(const ControlTemplate& t) {
         // Several frame pieces share the id 0; they keep no state.
         if (t.kind == ControlKind::Static)
             static_cast<StaticText*>(w)->SetLabel(ToQString(t.text));
+        w->setAccessibleName(t.name.empty() ? PlainLabel(ToQString(t.text)) : ToQString(t.name));
         return;
     }
+    w->setObjectName(QString::number(id)); // the control id, for tools and tests
     Control& c = m_controls[id];
+    c.index = index;
     c.tmpl = t;
     c.widget = w;
     c.text = t.kind == ControlKind::ComboBox ? std::string() : t.text;
@@ -695,6 +770,9 @@ void QtWindow::ShowText(Control& c) {
             label = WrapLabel(text, w->fontMetrics(), room);
         }
         button->setText(label);
+        // The dialog handles Alt+letter itself (Tab order, labels, hidden controls); Qt's own
+        // mnemonic shortcut of the button would press it a second time, and later.
+        button->setShortcut(QKeySequence());
         break;
     }
     case ControlKind::Edit:
@@ -711,6 +789,165 @@ void QtWindow::ShowText(Control& c) {
     default:
         break;
     }
+    UpdateName(c);
+    if (c.tmpl.kind == ControlKind::Static || c.tmpl.kind == ControlKind::GroupBox)
+        for (auto& [otherId, other] : m_controls)
+            if (other.labelIndex == static_cast<std::ptrdiff_t>(c.index))
+                UpdateName(other);
+}
+
+void QtWindow::FindLabels() {
+    const std::vector<ControlTemplate>& controls = m_dialog.Template().controls;
+    for (auto& [id, c] : m_controls) {
+        if (c.tmpl.kind == ControlKind::Edit || c.tmpl.kind == ControlKind::ComboBox) {
+            for (std::size_t i = c.index; i-- > 0;) {
+                if (controls[i].kind == ControlKind::Static || controls[i].kind == ControlKind::GroupBox) {
+                    c.labelIndex = static_cast<std::ptrdiff_t>(i);
+                    break;
+                }
+            }
+        }
+        UpdateName(c);
+    }
+}
+
+QString QtWindow::LabelText(std::size_t index) const {
+    const ControlTemplate& t = m_dialog.Template().controls[index];
+    auto it = m_controls.find(t.id);
+    return ToQString(it != m_controls.end() ? it->second.text : t.text);
+}
+
+void QtWindow::UpdateName(Control& c) {
+    // Screen readers name a control after its label: buttons after their own text, edits
+    // and lists after the static text or group box before them, pictures after the template.
+    QString name;
+    if (!c.tmpl.name.empty())
+        name = ToQString(c.tmpl.name);
+    else if (c.tmpl.kind == ControlKind::Edit || c.tmpl.kind == ControlKind::ComboBox)
+        name = c.labelIndex >= 0 ? PlainLabel(LabelText(static_cast<std::size_t>(c.labelIndex))) : QString();
+    else if (c.tmpl.kind != ControlKind::Picture)
+        name = PlainLabel(ToQString(c.text));
+    if (c.widget->accessibleName() != name)
+        c.widget->setAccessibleName(name);
+}
+
+bool QtWindow::Usable(std::size_t index) const {
+    const ControlTemplate& t = m_dialog.Template().controls[index];
+    auto it = m_controls.find(t.id);
+    if (it == m_controls.end())
+        return (t.style & (kHidden | kDisabled)) == 0;
+    return it->second.visible && it->second.enabled;
+}
+
+int QtWindow::TabStopEntry(std::size_t index) const {
+    const DialogTemplate& tmpl = m_dialog.Template();
+    const ControlTemplate& t = tmpl.controls[index];
+    if (t.id <= 0)
+        return 0;
+    switch (t.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Edit:
+    case ControlKind::ComboBox:
+        return (t.style & kTabStop) != 0 && Usable(index) ? t.id : 0;
+    case ControlKind::Picture:
+        return (t.style & (kNotify | kTabStop)) == (kNotify | kTabStop) && Usable(index) ? t.id : 0;
+    case ControlKind::RadioButton: {
+        // One stop for the whole group, entered at its checked button, else at its first.
+        bool stop = false;
+        int first = 0;
+        int checked = 0;
+        for (int member : tmpl.RadioGroup(t.id)) {
+            const Control& m = At(member);
+            stop = stop || (m.tmpl.style & kTabStop) != 0;
+            if (!Usable(m.index))
+                continue;
+            if (first == 0)
+                first = member;
+            if (checked == 0 && m.check != 0)
+                checked = member;
+        }
+        return !stop ? 0 : checked != 0 ? checked : first;
+    }
+    default:
+        return 0; // static texts, group boxes and rectangles never take the focus
+    }
+}
+
+int QtWindow::NextTabStop(std::ptrdiff_t from, bool forward, const std::vector<int>& skip) const {
+    const auto n = static_cast<std::ptrdiff_t>(m_dialog.Template().controls.size());
+    for (std::ptrdiff_t step = 1; step <= n; ++step) {
+        std::ptrdiff_t i = 0;
+        if (from < 0)
+            i = forward ? step - 1 : n - step;
+        else
+            i = ((from + (forward ? step : -step)) % n + n) % n;
+        const int entry = TabStopEntry(static_cast<std::size_t>(i));
+        if (entry != 0 && std::find(skip.begin(), skip.end(), entry) == skip.end())
+            return entry;
+    }
+    return 0;
+}
+
+void QtWindow::MoveFocus(int id, Qt::FocusReason reason) {
+    m_focusReason = reason;
+    if (id == m_dialog.GetFocusItem())
+        ShowFocus(id); // Qt's focus may have wandered while the page had it elsewhere
+    else
+        m_dialog.SetFocusItem(id);
+    m_focusReason = Qt::OtherFocusReason;
+}
+
+bool QtWindow::TabRequest(bool forward) {
+    if (!Routable())
+        return false;
+    // Tab order is template order, counted from the control the page holds the focus on.
+    const int focus = m_dialog.GetFocusItem();
+    std::ptrdiff_t from = -1;
+    std::vector<int> skip;
+    if (auto it = m_controls.find(focus); it != m_controls.end()) {
+        from = static_cast<std::ptrdiff_t>(it->second.index);
+        if (it->second.tmpl.kind == ControlKind::RadioButton)
+            skip = m_dialog.Template().RadioGroup(focus); // Tab leaves the group
+    }
+    if (const int target = NextTabStop(from, forward, skip); target != 0)
+        MoveFocus(target, forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool QtWindow::MnemonicRequest(QChar ch) {
+    if (!Routable())
+        return false;
+    // As the classic dialog manager: the search starts after the focused control, so a letter
+    // that several labels share goes from one to the next.
+    const std::vector<ControlTemplate>& controls = m_dialog.Template().controls;
+    const auto n = static_cast<std::ptrdiff_t>(controls.size());
+    std::ptrdiff_t from = -1;
+    if (auto it = m_controls.find(m_dialog.GetFocusItem()); it != m_controls.end())
+        from = static_cast<std::ptrdiff_t>(it->second.index);
+    for (std::ptrdiff_t step = 1; step <= n; ++step) {
+        const std::ptrdiff_t i = from < 0 ? step - 1 : (from + step) % n;
+        const ControlTemplate& t = controls[static_cast<std::size_t>(i)];
+        const bool label = t.kind == ControlKind::Static || t.kind == ControlKind::GroupBox;
+        const bool button = t.kind == ControlKind::PushButton || t.kind == ControlKind::RadioButton ||
+                            t.kind == ControlKind::CheckBox;
+        if ((!label && !button) || (button && t.id <= 0))
+            continue;
+        if (MnemonicOf(LabelText(static_cast<std::size_t>(i))) != ch || !Usable(static_cast<std::size_t>(i)))
+            continue;
+        if (label) {
+            // A label hands the focus to the next control that Tab would reach after it.
+            if (const int target = NextTabStop(i, true, {}); target != 0)
+                MoveFocus(target, Qt::ShortcutFocusReason);
+            return true;
+        }
+        // A button acts as if clicked: it takes the focus, then reports the click.
+        MoveFocus(t.id, Qt::ShortcutFocusReason);
+        if (Routable())
+            m_dialog.UserClick(t.id);
+        return true;
+    }
+    return false;
 }
 
 void QtWindow::ApplyReadOnly(Control& c) {

@@ -100,11 +100,13 @@ TEST(Labels, WrappedLinesFitAndKeepEveryWord) {
         const QStringList lines = WrapLabel(text, metrics, c.width).split(u'\n');
         EXPECT_GE(lines.size(), c.minLines);
         EXPECT_LE(lines.size(), c.maxLines);
-        for (const QString& line : lines)
-            if (line.contains(u' '))
+        for (const QString& line : lines) {
+            if (line.contains(u' ')) {
                 EXPECT_LE(metrics.horizontalAdvance(
                               QString(line).replace(QStringLiteral("&&"), QStringLiteral("&"))),
                           c.width);
+            }
+        }
         EXPECT_EQ(lines.join(u' '), QString(text).replace(u'\n', u' '));
     }
 }

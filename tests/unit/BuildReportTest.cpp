@@ -172,13 +172,6 @@ TEST(BuildReport, ProgramInformationOfEveryProduct) {
          "    Der Fehler ist:\t\t\n"
          "    Anmerkung:  \t\t   \n\n",
          "Quorix*Test - Demoversion", "7.1"},
-        {"test product OEM", 2, [](ReportRecord& r) { FillTest(r, 0, 0); },
-         "    Version:    \t\tQuorix*Test - OEM-Version 7.1\n"
-         "    Programmstart:\t\tselbstbootend\n"
-         "    Startmedium:\t\tDiskette\n"
-         "    Der Fehler ist:\t\tidentisch reproduzierbar\n"
-         "    Anmerkung:  \t\tKeine\n\n",
-         "Quorix*Test - OEM-Version", "7.1"},
         {"Vexometer under DOS from another medium has no batch line", 12,
          [](ReportRecord& r) {
              FillTest(r, 1, 1);
@@ -195,25 +188,11 @@ TEST(BuildReport, ProgramInformationOfEveryProduct) {
          "    Der Fehler ist:\t\tnicht reproduzierbar\n"
          "    Anmerkung:  \t\tKeine\n\n",
          "Vexometer - Vollversion", "7.1"},
-        {"Vexometer demo self-booting", 13, [](ReportRecord& r) { FillTest(r, 0, 0); },
-         "    Version:    \t\tVexometer - Demoversion 7.1\n"
-         "    Programmstart:\t\tselbstbootend\n"
-         "    Startmedium:\t\tDiskette\n"
-         "    Der Fehler ist:\t\tidentisch reproduzierbar\n"
-         "    Anmerkung:  \t\tKeine\n\n",
-         "Vexometer - Demoversion", "7.1"},
         {"info product under Windows XP prints the service pack even when empty", 4,
          [](ReportRecord& r) { FillInfo(r, 0, 1, ""); },
          "    Version:    \t\tQuorix*Info - Vollversion 3.0\n"
          "    Programmstart:\t\tunter Windows XP\n"
          "    Service Pack:\t\t\n"
-         "    Aufruf Batch-Modus: \tKeiner\n"
-         "    Anmerkung:  \t\tKeine\n\n",
-         "Quorix*Info - Vollversion", "3.0"},
-        {"info product under NT 3.x", 4, [](ReportRecord& r) { FillInfo(r, 0, 4, "SP5"); },
-         "    Version:    \t\tQuorix*Info - Vollversion 3.0\n"
-         "    Programmstart:\t\tunter Windows NT 3.x\n"
-         "    Service Pack:\t\tSP5\n"
          "    Aufruf Batch-Modus: \tKeiner\n"
          "    Anmerkung:  \t\tKeine\n\n",
          "Quorix*Info - Vollversion", "3.0"},
@@ -296,8 +275,6 @@ TEST(BuildReport, ProgramInformationOfEveryProduct) {
         {"Lumicard: the card text without its CRs, no version line", 9,
          [](ReportRecord& r) { r.m_strPostCardText = "POST-Karte:\r\n  LEDs: aus\r\n"; },
          "POST-Karte:\n  LEDs: aus\n\n\n", "Quorix*Board - Lumicard", "alt"},
-        {"Lumicard plus", 10, [](ReportRecord& r) { r.m_strPostCardText = "Karte"; }, "Karte\n\n",
-         "Quorix*Board - Lumicard plus", "alt"},
         {"another maker's card", 11,
          [](ReportRecord& r) {
              r.m_strOtherCard = "PostProbe 3";
@@ -319,6 +296,44 @@ TEST(BuildReport, ProgramInformationOfEveryProduct) {
         EXPECT_EQ(r.m_strProductName, c.productName) << c.what;
         EXPECT_EQ(r.m_strVersionNo, c.versionNo) << c.what;
         EXPECT_EQ(r.m_strPostCardText.find('\r'), std::string::npos) << c.what;
+    }
+}
+
+TEST(BuildReport, ProductNameAndVersionNumberOfEveryIndex) {
+    struct Case {
+        int version;
+        std::string name;
+        std::string versionNo;
+    };
+    const std::vector<Case> cases = {
+        {0, "Quorix*Test - Vollversion", "T"},
+        {1, "Quorix*Test - Demoversion", "T"},
+        {2, "Quorix*Test - OEM-Version", "T"},
+        {3, "Quorix*Test - Händlertestversion", "T"},
+        {4, "Quorix*Info - Vollversion", "I"},
+        {5, "Quorix*Info - Demoversion", "I"},
+        {6, "Quorix*Win - Professional", "W"},
+        {7, "Quorix*Win - Personal Edition", "W"},
+        {8, "Quorix*Win - Demoversion", "W"},
+        {9, "Quorix*Board - Lumicard", "alt"},
+        {10, "Quorix*Board - Lumicard plus", "alt"},
+        {11, "Quorix*Board - Karte X", "alt"},
+        {12, "Vexometer - Vollversion", "T"},
+        {13, "Vexometer - Demoversion", "T"},
+        {-1, "", "alt"},
+        {14, "", "alt"},
+    };
+    for (const Case& c : cases) {
+        ReportRecord r = ContactRecord();
+        r.m_nVersion = c.version;
+        r.m_strTestVersion = "T";
+        r.m_strInfoVersion = "I";
+        r.m_strWinVersion = "W";
+        r.m_strOtherCard = "Karte X";
+        r.m_strVersionNo = "alt";
+        BuildReport(r, kNoon);
+        EXPECT_EQ(r.m_strProductName, c.name) << c.version;
+        EXPECT_EQ(r.m_strVersionNo, c.versionNo) << c.version;
     }
 }
 

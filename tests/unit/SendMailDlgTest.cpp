@@ -100,27 +100,6 @@ TEST(FinalPage, SubjectAndMailForEveryProduct) {
     }
 }
 
-TEST(FinalPage, BoxesTexts) {
-    ReportRecord r;
-    r.m_strProductName = "Quorix*Test - Vollversion";
-    CSendMailDlg page(&r);
-    const test::ScriptResult out = test::RunPage(page, "show 1171\nshow 1230\nshow 1016\nshow 1235\n");
-    EXPECT_EQ(
-        out.log,
-        "page CSendMailDlg\n"
-        "control 1171 text=\"\\r\\nDer Report wurde erfolgreich erstellt.\" visible=1 enabled=1 readonly=0\n"
-        "control 1230 text=" +
-            Quote(
-                "Falls Sie den Report mit einem anderen Programm versenden möchten oder die unten stehenden "
-                "Angaben nicht korrekt eingetragen wurden, kopieren Sie bitte folgende Zeile in das "
-                "Betrefffeld Ihrer E-Mail. Denn Nur so ist gewährleistet, dass Ihre Support-Anfrage auch am "
-                "richtigen Platz ankommt.") +
-            " visible=1 enabled=1 readonly=1\n"
-            "control 1016 text=\"&Fertigstellen\" visible=1 enabled=1\n"
-            "control 1235 text=\"Report jetzt als E-Mail verschicken\" visible=1 enabled=1\nend\n");
-    EXPECT_EQ(r.m_strProductName, "Q*Test - Vollversion"); // the record keeps the short name
-}
-
 TEST(FinalPage, TheCloseBoxFinishesWithoutAskingEscapeDoesNothing) {
     struct Ending {
         const char* script;

@@ -20,26 +20,15 @@ TEST(TextConvert, DosBytesBecomeTheirAnsiCounterparts) {
     };
     const std::vector<Case> cases = {
         {0x84, 0xE4, "a umlaut"},
-        {0x94, 0xF6, "o umlaut"},
         {0x81, 0xFC, "u umlaut, not passed on to superscript three"},
-        {0xE1, 0xDF, "sharp s"},
         {0x8E, 0xC4, "A umlaut, not passed on to the macron"},
-        {0x99, 0xD6, "O umlaut"},
-        {0x9A, 0xDC, "U umlaut"},
         {0xC4, 0xAF, "single line"},
         {0xCD, 0x3D, "double line"},
         {0xFC, 0xB3, "superscript three"},
-        {0xFD, 0xB2, "superscript two"},
-        {0xE6, 0xB5, "micro sign"},
-        {0xF5, 0xA7, "section sign"},
-        {0xF8, 0xB0, "degree sign"},
         // Bytes outside the list stay.
-        {0x41, 0x41, "A"},
-        {0x0A, 0x0A, "line feed"},
         {0x82, 0x82, "e acute is not mapped"},
         {0xB3, 0xB3, "an ANSI superscript three is not mapped again"},
         {0xAF, 0xAF, "an ANSI macron is not mapped again"},
-        {0xFF, 0xFF, "last byte"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DosToAnsiByte(c.dos), c.ansi) << c.what;
@@ -107,15 +96,11 @@ TEST(TextConvert, AppendedFileConversion) {
         {"text ends at the first NUL", "ab\0cd\0"s, "ab"},
         {"a NUL first gives nothing", "\0abc"s, ""},
         {"ANSI bytes become UTF-8", "\xE4\x80\xDF", "ä€ß"},
-        {"DOS text without a double-line run is taken as ANSI", "\x84\xCD\xCD x \xCD", "„ÍÍ x Í"},
         {"DOS text with a double-line run",
          "\xC9\xCD\xCD\xCD\xBB\r\n\x84\x94\x81\xE1\x8E\x99\x9A \xC4\xC4 \xF8", "É===»\r\näöüßÄÖÜ ¯¯ °"},
         {"CRs inside the run are removed before the test", "\xCD\r\xCD\xCD\r\n\x84", "===\r\nä"},
         {"bytes after a NUL do not count for the test", "\x84\0\xCD\xCD\xCD"s, "„"},
         {"HTML is stripped", "<html><body>a<br>\r\nb</body></html>", "a\r\nb"},
-        {"upper-case HTML is not stripped", "<HTML><b>a</b></HTML>", "<HTML><b>a</b></HTML>"},
-        {"two letters around a line-break tag", "<html><p>a<br>b</p></html>", "ab"},
-        {"an unclosed tag drops the rest", "<html>ab<img src=x\nmore", "ab"},
         {"blank-line runs of HTML are shortened", "<html>a\n\n\n\n<p>\n</p>\nb", "a\r\n\r\nb"},
         {"blank-line runs of plain text stay", "a\n\n\n\nb", "a\r\n\r\n\r\n\r\nb"},
         {"DOS and HTML together", "<html>\xCD\xCD\xCD<b>\x81</b>", "===ü"},
