@@ -796,16 +796,46 @@ void QtWindow::ShowText(Control& c) {
                 UpdateName(other);
 }
 
+// The static text that labels `field` by its place when no label comes before it in template
+// order: the nearest one to its left on the same row, else the nearest one just above it.
+std::ptrdiff_t LabelByPlace(const std::vector<ControlTemplate>& controls, const ControlTemplate& field) {
+    constexpr int kSlack = 2;  // dialog units a label may reach into the field
+    constexpr int kAbove = 20; // how far above a label may stand
+    std::ptrdiff_t left = -1;
+    std::ptrdiff_t above = -1;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlTemplate& t = controls[i];
+        if (t.kind != ControlKind::Static)
+            continue;
+        const bool sameRow = t.y < field.y + field.cy && t.y + t.cy > field.y;
+        const bool sameColumn = t.x < field.x + field.cx && t.x + t.cx > field.x;
+        if (sameRow && t.x + t.cx <= field.x + kSlack &&
+            (left < 0 || t.x + t.cx > controls[static_cast<std::size_t>(left)].x +
+                                          controls[static_cast<std::size_t>(left)].cx))
+            left = static_cast<std::ptrdiff_t>(i);
+        if (sameColumn && t.y + t.cy <= field.y + kSlack && t.y + t.cy >= field.y - kAbove &&
+            (above < 0 || t.y + t.cy > controls[static_cast<std::size_t>(above)].y +
+                                           controls[static_cast<std::size_t>(above)].cy))
+            above = static_cast<std::ptrdiff_t>(i);
+    }
+    return left >= 0 ? left : above;
+}
+
 void QtWindow::FindLabels() {
     const std::vector<ControlTemplate>& controls = m_dialog.Template().controls;
     for (auto& [id, c] : m_controls) {
         if (c.tmpl.kind == ControlKind::Edit || c.tmpl.kind == ControlKind::ComboBox) {
+            // As the classic dialogs name a field: the static text or group box before it in
+            // template order. Templates that list their fields before all labels fall back to
+            // the label by place, so no field stays nameless.
             for (std::size_t i = c.index; i-- > 0;) {
                 if (controls[i].kind == ControlKind::Static || controls[i].kind == ControlKind::GroupBox) {
                     c.labelIndex = static_cast<std::ptrdiff_t>(i);
                     break;
                 }
             }
+            if (c.labelIndex < 0)
+                c.labelIndex = LabelByPlace(controls, c.tmpl);
         }
         UpdateName(c);
     }

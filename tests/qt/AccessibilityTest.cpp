@@ -69,7 +69,8 @@ TEST(Accessibility, EveryControlOfTheGalleryIsNamedAfterItsLabel) {
     EXPECT_EQ(NamesOn<mirel::test::GalleryDlg>(page, cases), Expected(cases));
 }
 
-// Labels with line breaks, '&&', group boxes, a template name and a label the page changes.
+// Labels with line breaks, '&&', group boxes, a template name, a label the page changes, and
+// fields listed before their labels.
 enum : int {
     kFirst = 10,     // edit before any label
     kLabel = 11,     // "&Firma:\nName"
@@ -86,6 +87,8 @@ enum : int {
     kLaterEdit = 22, // edit after it
     kFixedLabel = 0, // static without id before kFixedEdit
     kFixedEdit = 23,
+    kByRow = 24,   // edit whose label comes later in the template, left of it
+    kByAbove = 25, // edit whose label comes later in the template, above it
 };
 
 const DialogTemplate& NamesTemplate() {
@@ -99,6 +102,10 @@ const DialogTemplate& NamesTemplate() {
         280,
         {
             {kFirst, K::Edit, "", kTabStop, 5, 5, 100, 12},
+            {kByRow, K::Edit, "", kTabStop, 200, 5, 60, 12},
+            {kByAbove, K::Edit, "", kTabStop, 200, 40, 60, 12},
+            {0, K::Static, "Zeile:", kRight, 160, 6, 38, 10},
+            {0, K::Static, "Darüber:", kNone, 200, 28, 60, 10},
             {kLabel, K::Static, "&Firma:\nName", kNone, 5, 20, 60, 20},
             {kCompany, K::Edit, "", kTabStop, 70, 20, 100, 12},
             {kAddress, K::GroupBox, "&Anschrift", kNone, 5, 45, 200, 50},
@@ -126,7 +133,9 @@ class NamesPage : public Dialog {
 
 TEST(Accessibility, NamesComeFromTheLabelAsShown) {
     const std::vector<Named> cases = {
-        {kFirst, ""},
+        {kFirst, ""}, // no label before it, none to its left or above
+        {kByRow, "Zeile:"},
+        {kByAbove, "Darüber:"},
         {kCompany, "Firma: Name"},
         {kStreet, "Anschrift"},
         {kNamed, "Hausnummer"},
