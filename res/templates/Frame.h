@@ -12,7 +12,7 @@ inline ControlTemplate Separator(int x) { return {0, ControlKind::Picture, "", k
 
 // The info box in the top-left corner of the header.
 inline ControlTemplate InfoBox(std::uint32_t style = kMultiline | kWantReturn | kNoBorder | kGroup | kTabStop) {
-    return {1171, ControlKind::Edit, "", style, 5, 5, 175, 30};
+    return {1171, ControlKind::Edit, "", style, 5, 5, 175, 30, 0, {}, "Info"};
 }
 
 inline ControlTemplate BackButton(const char* text = "<< &Zur\xC3\xBC" "ck") {

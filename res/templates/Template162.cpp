@@ -32,7 +32,7 @@ const DialogTemplate& Template162() {
             {1195, ControlKind::Static, "Textfeld\nMitte", kGroup, 170, 95, 185, 17},
             {1193, ControlKind::Static, "Textfeld\nUnten", kGroup, 170, 140, 185, 17},
             {1196, ControlKind::Static, "Textfeld Unten 2", kGroup, 170, 200, 185, 10},
-            {1171, ControlKind::Edit, "", kMultiline | kNoBorder, 5, 5, 175, 30},
+            {1171, ControlKind::Edit, "", kMultiline | kNoBorder, 5, 5, 175, 30, 0, {}, "Info"},
             // Summary of all questions and answers.
             {1197, ControlKind::Edit, "", kMultiline | kReadOnly | kWantReturn | kVScroll, 5, 45, 153, 200},
             frame::HeaderRect(207),
