@@ -286,6 +286,10 @@ class QtWindow : public Window {
         m_dlg->move(DluToPxX(tmpl.x), DluToPxY(tmpl.y));
         for (std::size_t i = 0; i < tmpl.controls.size(); ++i)
             Build(tmpl.controls[i], i);
+        // As in a classic dialog, the first control of the template lies on top of the ones
+        // after it (the header rectangle listed last stays under the info box).
+        for (QWidget* child : m_dlg->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            child->lower();
         FindLabels();
     }
     ~QtWindow() override {
@@ -707,7 +711,9 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     case ControlKind::BlackFrame:
     case ControlKind::WhiteFrame:
     case ControlKind::GroupBox:
+        // Frames and rectangles may lie over other controls; clicks go through to them.
         w->setFocusPolicy(Qt::NoFocus);
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
         break;
     case ControlKind::Picture:
         // As a static control, a picture takes the focus by Tab only, never by a click.
