@@ -130,33 +130,5 @@ TEST(HardwareDlg, InfoBoxShowsTheHintAndPassesTheFocusOn) {
     EXPECT_EQ(page.GetFocusItem(), 1016);
 }
 
-TEST(HardwareDlg, ConfirmedCloseEndsWithoutStoringAndNoKeepsThePage) {
-    const std::string question =
-        "beep question\nmessage \"Mirel beenden\" \"Wollen Sie das Programm wirklich "
-        "beenden?\\n\\nWenn Sie das Programm jetzt beenden, werden alle Angaben "
-        "verworfen.\" yesno question -> ";
-    struct Case {
-        const char* script;
-        std::string log;
-        int quit;
-    };
-    const std::vector<Case> cases = {
-        {"type 1097 \"Award\"\nclose\nanswer yes\n", "page CHardwareDlg\n" + question + "yes\n", 1},
-        {"type 1097 \"Award\"\nclose\nanswer no\nkey escape\nshow 1097\n",
-         "page CHardwareDlg\n" + question +
-             "no\ncontrol 1097 text=\"Award\" visible=1 enabled=1 readonly=0\nend\n",
-         0},
-    };
-    for (const Case& c : cases) {
-        ReportRecord record;
-        record.m_astrHardware[7] = "Phoenix";
-        CHardwareDlg page(&record);
-        EXPECT_EQ(test::RunPage(page, c.script).log, c.log) << c.script;
-        EXPECT_EQ(record.m_bQuit, c.quit) << c.script;
-        EXPECT_EQ(record.m_astrHardware[7], "Phoenix") << c.script;
-        EXPECT_EQ(record.m_astrHardware[0], "") << c.script;
-    }
-}
-
 } // namespace
 } // namespace mirel

@@ -133,15 +133,6 @@ TEST(VersionTypeDlg, LeavingWithoutAChoice) {
               "page CWelcomeDlg\npage CVersionTypeDlg\nexit 0\n");
 }
 
-TEST(VersionTypeDlg, ReturnPressesTheFocusedEditionButton) {
-    ReportRecord record;
-    ResetForRun(record);
-    record.m_nProduct = 4;
-    CVersionTypeDlg page(&record);
-    EXPECT_EQ(test::RunPage(page, "key enter\n").log, "page CVersionTypeDlg\n");
-    EXPECT_EQ(record.m_nVersion, 9);
-}
-
 TEST(VersionTypeDlg, UnknownProductKeepsTheTemplateAndRefusesEveryButton) {
     // Without a product there is no base index; an offset alone must not pass for a version.
     for (int button : kButtons) {
