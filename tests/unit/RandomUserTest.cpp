@@ -463,6 +463,14 @@ std::string WithoutCr(std::string_view text) {
 
 // ---- the files a user picks ----
 
+std::string Repeat(const std::string& piece, std::size_t length) {
+    std::string s;
+    s.reserve(length + piece.size());
+    while (s.size() < length)
+        s += piece;
+    return s;
+}
+
 // A fresh folder with the files the random user appends, and the places it saves to.
 class Folder {
   public:
@@ -481,6 +489,8 @@ class Folder {
         Write("dos.txt", "\xC9\xCD\xCD\xCD\xCD\xBB\r\n\xBA M\x81ller \x84\x94\x81\xE1 \xBA\r\n"
                          "\xC8\xCD\xCD\xCD\xCD\xBC\r\n\xB3\xC4\xDA\xBF\xC0\xD9\r\n");
         Write("leer.txt", "");
+        // Half a megabyte of long lines, tabs and umlauts, to append more than a few lines.
+        Write("gross.txt", Repeat(std::string(300, 'x') + "\t\xE4\xF6\xFC\xDF\r\n", 512 * 1024));
         Write("mit nul.txt", std::string("vor dem NUL\r\n") + '\0' + "nach dem NUL\r\n");
         Write("Gr\xC3\xBC\xC3\x9F"
               "e \"x\" & y.txt",
@@ -518,14 +528,6 @@ struct SaveTarget {
 };
 
 // ---- typed text ----
-
-std::string Repeat(const std::string& piece, std::size_t length) {
-    std::string s;
-    s.reserve(length + piece.size());
-    while (s.size() < length)
-        s += piece;
-    return s;
-}
 
 class TextMaker {
   public:
@@ -710,6 +712,7 @@ class RandomUser : public Agent, public Services {
             folder / "seite.html",
             folder / "dos.txt",
             folder / "leer.txt",
+            folder / "gross.txt",
             folder / "mit nul.txt",
             folder / "Gr\xC3\xBC\xC3\x9F"
                      "e \"x\" & y.txt",
