@@ -449,6 +449,18 @@ void CheckControls(const Dialog& page) {
     }
 }
 
+// The report box of the report page.
+constexpr int kReportBox = 1207;
+
+std::string WithoutCr(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != '\r')
+            out.push_back(c);
+    return out;
+}
+
 // ---- the files a user picks ----
 
 // A fresh folder with the files the random user appends, and the places it saves to.
@@ -745,8 +757,11 @@ class RandomUser : public Agent, public Services {
             return;
         }
         m_started = true;
+        m_current = &page;
         if (name == "CQuestionDlg")
             m_pathKept = true;
+        if (page.GetCaption() != m_record->m_strTitle)
+            Fail(name + " shows the caption " + Quote(page.GetCaption()));
         Check(page);
     }
 
@@ -756,6 +771,7 @@ class RandomUser : public Agent, public Services {
         ++m_sessionActions;
         ++m_stats.actions;
         m_actionNumber = m_stats.actions;
+        m_current = &page;
         if (&page == m_welcome)
             ActOnWelcome(page);
         else
@@ -832,6 +848,10 @@ class RandomUser : public Agent, public Services {
                                          [&](const SaveTarget& t) { return t.path == path; });
         if (target == m_saveTargets.end())
             Fail("the report is written to " + Quote(path) + ", a path the user never chose");
+        // What is saved is what the user sees in the report box, every character of it.
+        if (m_current != nullptr && std::string_view(m_current->ClassName()) == "CReportDlg" &&
+            WithoutCr(Cp1252ToUtf8(bytes)) != WithoutCr(m_current->GetItemText(kReportBox)))
+            Fail("the report written to " + Quote(path) + " differs from the text in the report box");
         const WriteStatus status = Services::WriteFile(path, bytes);
         static const char* const kWords[] = {"ok", "open failed", "close failed"};
         Note("  write " + Quote(path) + " " + std::to_string(bytes.size()) + " bytes -> " +
@@ -866,6 +886,7 @@ class RandomUser : public Agent, public Services {
         m_sessionCap = std::min<long>(remaining, m_rng.Between(200, 4000));
         m_sessionActions = 0;
         m_welcome = nullptr;
+        m_current = nullptr;
         m_record = nullptr;
         m_started = false;
         m_pathKept = false;
@@ -903,6 +924,7 @@ class RandomUser : public Agent, public Services {
         SetServices(nullptr);
         SetHost(nullptr);
         m_welcome = nullptr;
+        m_current = nullptr;
         m_record = nullptr;
         if (!failure.empty()) {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -1106,6 +1128,7 @@ class RandomUser : public Agent, public Services {
     long m_sessionCap = 0;
     long m_sessionActions = 0;
     const Dialog* m_welcome = nullptr;
+    const Dialog* m_current = nullptr; // the page the last action went to
     ReportRecord* m_record = nullptr;
     bool m_started = false;
     bool m_pathKept = false;
