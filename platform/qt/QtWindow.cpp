@@ -163,6 +163,7 @@ class Picture : public Clickable {
         if (clickable)
             setCursor(Qt::PointingHandCursor);
     }
+    bool TakesClicks() const { return m_clickable; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -287,9 +288,17 @@ class QtWindow : public Window {
         for (std::size_t i = 0; i < tmpl.controls.size(); ++i)
             Build(tmpl.controls[i], i);
         // As in a classic dialog, the first control of the template lies on top of the ones
-        // after it (the header rectangle listed last stays under the info box).
-        for (QWidget* child : m_dlg->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        // after it. The header rectangle, frames, group boxes and pictures that take no clicks
+        // only decorate: they lie under every working control, wherever the template lists them.
+        const QList<QWidget*> children = m_dlg->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* child : children)
             child->lower();
+        for (QWidget* child : children) {
+            auto* picture = dynamic_cast<Picture*>(child);
+            if (dynamic_cast<Rectangle*>(child) != nullptr || dynamic_cast<GroupFrame*>(child) != nullptr ||
+                (picture != nullptr && !picture->TakesClicks()))
+                child->lower();
+        }
         FindLabels();
     }
     ~QtWindow() override {

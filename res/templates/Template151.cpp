@@ -15,6 +15,10 @@ const DialogTemplate& Template151() {
         358,
         280,
         {
+            frame::HeaderRect(205),
+            frame::Logo(206),
+            frame::Separator(0),
+            frame::Separator(158),
             {1085, K::Static,
              "Bitte geben Sie an, mit welchen Einstellungen Sie Quorix*Test - Vollversion gestartet haben.",
              kNone, 5, 45, 335, 10},
@@ -55,12 +59,6 @@ const DialogTemplate& Template151() {
             frame::InfoBox(kMultiline | kNoBorder),
             {1015, K::PushButton, "<< &Zurück", kNone, 95, 255, 75, 20},
             {1016, K::PushButton, "&Weiter >>", kDefault, 180, 255, 75, 20},
-            // The header frame comes last, so that it lies under the controls (the info box) in the
-            // classic dialog's Z order, where the first control of a template is on top.
-            frame::HeaderRect(205),
-            frame::Logo(206),
-            frame::Separator(0),
-            frame::Separator(158),
         },
     };
     return t;

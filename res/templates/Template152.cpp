@@ -16,6 +16,10 @@ const DialogTemplate& Template152() {
         358,
         280,
         {
+            frame::HeaderRect(205),
+            frame::Logo(206),
+            frame::Separator(0),
+            frame::Separator(158),
             {1101, K::Static,
              "Bitte geben Sie an, unter welcher Umgebung Quorix*Win Professional gestartet wurde.", kNone, 5,
              50, 330, 10},
@@ -61,12 +65,6 @@ const DialogTemplate& Template152() {
             frame::InfoBox(kMultiline | kWantReturn | kNoBorder),
             {1015, K::PushButton, "<< &Zurück", kNone, 95, 255, 75, 20},
             {1016, K::PushButton, "&Weiter >>", kDefault, 180, 255, 75, 20},
-            // The header frame comes last, so that it lies under the controls (the info box) in the
-            // classic dialog's Z order, where the first control of a template is on top.
-            frame::HeaderRect(205),
-            frame::Logo(206),
-            frame::Separator(0),
-            frame::Separator(158),
         },
     };
     return t;

@@ -15,6 +15,10 @@ const DialogTemplate& Template158() {
         358,
         280,
         {
+            frame::HeaderRect(205),
+            frame::Logo(206),
+            frame::Separator(0),
+            frame::Separator(158),
             {1101, K::Static,
              "Bitte wählen Sie aus, unter welcher Umgebung  Quorix*Info - Vollversion gestartet wird.", kNone,
              5, 50, 300, 10},
@@ -51,12 +55,6 @@ const DialogTemplate& Template158() {
             {1116, K::Edit, "", kMultiline | kAutoVScroll, 125, 185, 205, 30},
             {1015, K::PushButton, "<< &Zurück", kNone, 95, 255, 75, 20},
             {1016, K::PushButton, "&Weiter >>", kDefault, 180, 255, 75, 20},
-            // The header frame comes last, so that it lies under the other controls in the classic
-            // dialog's Z order, where the first control of a template is on top.
-            frame::HeaderRect(205),
-            frame::Logo(206),
-            frame::Separator(0),
-            frame::Separator(158),
         },
     };
     return t;
