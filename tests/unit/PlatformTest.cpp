@@ -25,12 +25,13 @@ TEST(Text, ConversionTable) {
         std::string cp1252;
     };
     const std::vector<Case> cases = {
-        {"Grüße", "Gr\xFC\xDF" "e"},
+        {"Grüße", "Gr\xFC\xDF"
+                  "e"},
         {"€ – „x“ ‰", "\x80 \x96 \x84x\x93 \x89"},
-        {"✓ 漢 😀", "? ? ?"},       // characters cp1252 cannot hold
-        {"a\xC3(b\xFF", "a?(b?"},  // broken UTF-8
-        {"\xE2\x82", "??"},        // cut sequence
-        {"\xED\xA0\x80", "???"},   // surrogate
+        {"✓ 漢 😀", "? ? ?"},      // characters cp1252 cannot hold
+        {"a\xC3(b\xFF", "a?(b?"}, // broken UTF-8
+        {"\xE2\x82", "??"},       // cut sequence
+        {"\xED\xA0\x80", "???"},  // surrogate
     };
     for (const Case& c : cases)
         EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
@@ -47,8 +48,8 @@ TEST(Text, TypedTextFiltersBreaksAndCutsAtTheLimit) {
         {"ab\ncd", true, 0, "ab\r\ncd"},
         {"ab\ncd", false, 0, "abcd"},
         {"ab\r\ncd", true, 0, "ab\r\ncd"},
-        {"äöü€x", false, 4, "äöü€"},      // the limit counts characters, not bytes
-        {"a\nb", true, 2, "a"},            // a line break takes two characters
+        {"äöü€x", false, 4, "äöü€"}, // the limit counts characters, not bytes
+        {"a\nb", true, 2, "a"},      // a line break takes two characters
         {"✓x\x01", false, 0, "?x?"},
         {"tab\there", false, 0, "tab\there"},
     };
@@ -73,7 +74,10 @@ struct PageRun {
     test::GalleryDlg page;
 };
 
-void RunGallery(PageRun& run, const std::string& script) { run.log = test::RunPage(run.page, script).log; run.trace = run.page.m_strTrace; }
+void RunGallery(PageRun& run, const std::string& script) {
+    run.log = test::RunPage(run.page, script).log;
+    run.trace = run.page.m_strTrace;
+}
 
 TEST(UserActions, NotificationsAndState) {
     struct Case {
@@ -99,8 +103,8 @@ TEST(UserActions, NotificationsAndState) {
         {"select 1140 2\nshow 1140\n", "dropdown 1140\nselchange 1140\n",
          "page GalleryDlg\ncontrol 1140 text=\"Andere/Other\" visible=1 enabled=1 selected=2\nend\n"},
         // Focus: kill-focus of the old control before set-focus of the new one.
-        {"focus 1102\nfocus 1130\nfocus 1130\n", "killfocus 1171\nsetfocus 1102\nkillfocus 1102\nsetfocus 1130\n",
-         "page GalleryDlg\nend\n"},
+        {"focus 1102\nfocus 1130\nfocus 1130\n",
+         "killfocus 1171\nsetfocus 1102\nkillfocus 1102\nsetfocus 1130\n", "page GalleryDlg\nend\n"},
         // Actions on hidden, disabled and read-only controls have no effect.
         {"click 1121\ntype 1151 \"x\"\ntype 1103 \"x\"\nfocus 1151\nshow 1103\n", "",
          "page GalleryDlg\nignored click 1121 (hidden)\nignored type 1151 (disabled)\n"
@@ -156,11 +160,35 @@ TEST(Runner, ErrorsStopTheRun) {
 
 TEST(Runner, QuotesTextsInTheLog) {
     EXPECT_EQ(scenario::Quote("a\"b\\c\r\n\td€"), "\"a\\\"b\\\\c\\r\\n\\td€\"");
-    const std::vector<scenario::Directive> d = scenario::ParseScript("type 1 \"x\\\"y\\\\z\\n\\q\"\r\nclock 2026-01-02 03:04");
+    const std::vector<scenario::Directive> d =
+        scenario::ParseScript("type 1 \"x\\\"y\\\\z\\n\\q\"\r\nclock 2026-01-02 03:04");
     ASSERT_EQ(d.size(), 2u);
     EXPECT_EQ(d[0].text, "x\"y\\z\n\\q");
     EXPECT_EQ(d[1].year, 2026);
     EXPECT_EQ(d[1].minute, 4);
+}
+
+} // namespace
+} // namespace mirel
+
+namespace mirel {
+namespace {
+
+// Shows the clock in its caption when it opens.
+class ClockPage : public test::GalleryDlg {
+  public:
+    void OnShowWindow() override {
+        const LocalTime t = GetServices().Now();
+        SetCaption(std::to_string(t.day) + "." + std::to_string(t.month) + "." + std::to_string(t.year));
+    }
+};
+
+TEST(Runner, ClockAtTheStartHoldsBeforeTheFirstPageOpens) {
+    ClockPage page;
+    EXPECT_EQ(test::RunPage(page, "clock 2027-03-04 05:06\ncaption\n").log,
+              "page GalleryDlg\ncaption \"4.3.2027\"\nend\n");
+    ClockPage plain;
+    EXPECT_EQ(test::RunPage(plain, "caption\n").log, "page GalleryDlg\ncaption \"5.12.2026\"\nend\n");
 }
 
 } // namespace

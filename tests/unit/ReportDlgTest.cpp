@@ -315,6 +315,24 @@ TEST(ReportPage, FileDialogFiltersAndExtension) {
                                "save Textdatei (*.txt)|*.txt|Alle Dateien (*.*)|*.*|| txt"}));
 }
 
+TEST(ReportPage, SavesToPathsWithBlanksQuotesUmlautsAndLineBreaks) {
+    // The path goes to the file system as it was chosen; the status line names it.
+    for (const std::string name :
+         {"mit Leer zeichen.txt", "\\\"zitiert\\\".txt", "Grüße.txt", "zwei\\nZeilen.txt"}) {
+        TempDir dir;
+        ReportRecord record = SampleRecord();
+        const Outcome out =
+            RunReportPage(record, InDir("click 1205\nsave \"$T/" + name + "\"\nclick 1016\n", dir.Path()));
+        std::string plain = name;
+        for (std::size_t pos; (pos = plain.find("\\\"")) != std::string::npos;)
+            plain.replace(pos, 2, "\"");
+        for (std::size_t pos; (pos = plain.find("\\n")) != std::string::npos;)
+            plain.replace(pos, 2, "\n");
+        EXPECT_EQ(ReadBytes(dir / plain), ReportBytes(SampleRecord())) << name;
+        EXPECT_EQ(out.status, 0) << name;
+    }
+}
+
 TEST(ReportPage, FailedSavesReportTheFailureAndLoseNothing) {
     struct Case {
         std::string target;

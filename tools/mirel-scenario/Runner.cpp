@@ -11,18 +11,24 @@ namespace {
 
 const char* ButtonsWord(MsgButtons b) {
     switch (b) {
-    case MsgButtons::Ok: return "ok";
-    case MsgButtons::YesNo: return "yesno";
-    case MsgButtons::YesNoCancel: return "yesnocancel";
+    case MsgButtons::Ok:
+        return "ok";
+    case MsgButtons::YesNo:
+        return "yesno";
+    case MsgButtons::YesNoCancel:
+        return "yesnocancel";
     }
     return "ok";
 }
 
 const char* IconWord(MsgIcon i) {
     switch (i) {
-    case MsgIcon::Information: return "information";
-    case MsgIcon::Question: return "question";
-    case MsgIcon::Exclamation: return "exclamation";
+    case MsgIcon::Information:
+        return "information";
+    case MsgIcon::Question:
+        return "question";
+    case MsgIcon::Exclamation:
+        return "exclamation";
     }
     return "information";
 }
@@ -41,13 +47,23 @@ bool AnswerFits(const std::string& answer, MsgButtons buttons, MsgAnswer& out) {
     return true;
 }
 
-bool IsAnswer(const Directive& d) { return d.verb == "answer" || d.verb == "save" || d.verb == "open"; }
+bool IsAnswer(const Directive& d) {
+    return d.verb == "answer" || d.verb == "save" || d.verb == "open";
+}
 
 } // namespace
 
 Runner::Runner(std::vector<Directive> script, std::ostream& log) : m_script(std::move(script)), m_log(log) {}
 
+void Runner::ApplyLeadingClock() {
+    while (m_next < m_script.size() && m_script[m_next].verb == "clock") {
+        const Directive& d = m_script[m_next++];
+        m_clock = LocalTime{d.year, d.month, d.day, d.hour, d.minute, 0};
+    }
+}
+
 int Runner::Run() {
+    ApplyLeadingClock();
     try {
         RunApplication();
     } catch (const ProcessExit&) {
@@ -58,6 +74,7 @@ int Runner::Run() {
 }
 
 int Runner::RunPage(Dialog& page) {
+    ApplyLeadingClock();
     try {
         page.DoModal();
     } catch (const ProcessExit&) {
@@ -105,7 +122,9 @@ const Directive& Runner::NextAnswer(const char* verb, const char* what) {
     return *d;
 }
 
-void Runner::PageShown(Dialog& page) { m_log << "page " << page.ClassName() << '\n'; }
+void Runner::PageShown(Dialog& page) {
+    m_log << "page " << page.ClassName() << '\n';
+}
 
 bool Runner::Ignored(Dialog& page, const Directive& d, bool checkReadOnly) {
     const char* why = nullptr;
@@ -124,13 +143,21 @@ bool Runner::Ignored(Dialog& page, const Directive& d, bool checkReadOnly) {
 void Runner::ShowControl(Dialog& page, const Directive& d) {
     const ControlTemplate* c = page.Template().Find(d.id);
     m_log << "control " << d.id << " text=" << Quote(page.GetItemText(d.id))
-          << " visible=" << (page.IsItemVisible(d.id) ? 1 : 0) << " enabled=" << (page.IsItemEnabled(d.id) ? 1 : 0);
+          << " visible=" << (page.IsItemVisible(d.id) ? 1 : 0)
+          << " enabled=" << (page.IsItemEnabled(d.id) ? 1 : 0);
     switch (c->kind) {
     case ControlKind::CheckBox:
-    case ControlKind::RadioButton: m_log << " checked=" << (page.GetCheck(d.id) != 0 ? 1 : 0); break;
-    case ControlKind::ComboBox: m_log << " selected=" << page.GetCurSel(d.id); break;
-    case ControlKind::Edit: m_log << " readonly=" << (page.IsReadOnly(d.id) ? 1 : 0); break;
-    default: break;
+    case ControlKind::RadioButton:
+        m_log << " checked=" << (page.GetCheck(d.id) != 0 ? 1 : 0);
+        break;
+    case ControlKind::ComboBox:
+        m_log << " selected=" << page.GetCurSel(d.id);
+        break;
+    case ControlKind::Edit:
+        m_log << " readonly=" << (page.IsReadOnly(d.id) ? 1 : 0);
+        break;
+    default:
+        break;
     }
     m_log << '\n';
 }
@@ -142,8 +169,8 @@ void Runner::Step(Dialog& page) {
     const Directive& d = *next;
     if (IsAnswer(d))
         Error(d, "nothing asked for an answer");
-    const bool needsControl = d.verb == "click" || d.verb == "type" || d.verb == "select" || d.verb == "focus" ||
-                              d.verb == "show";
+    const bool needsControl =
+        d.verb == "click" || d.verb == "type" || d.verb == "select" || d.verb == "focus" || d.verb == "show";
     const ControlTemplate* c = needsControl ? page.Template().Find(d.id) : nullptr;
     if (needsControl && c == nullptr)
         Error(d, "no such control " + std::to_string(d.id));
@@ -180,8 +207,8 @@ void Runner::Step(Dialog& page) {
     }
 }
 
-MsgAnswer Runner::MessageBox(const std::string& caption, const std::string& text, MsgButtons buttons, MsgIcon icon,
-                             int /*defaultButton*/) {
+MsgAnswer Runner::MessageBox(const std::string& caption, const std::string& text, MsgButtons buttons,
+                             MsgIcon icon, int /*defaultButton*/) {
     const Directive* d = &NextAnswer("answer", "a message box");
     MsgAnswer answer = MsgAnswer::Ok;
     if (!AnswerFits(d->word, buttons, answer))
@@ -195,7 +222,8 @@ void Runner::Beep(BeepKind kind) {
     m_log << "beep " << (kind == BeepKind::Information ? "information" : "question") << '\n';
 }
 
-std::optional<std::string> Runner::SaveFileDialog(const std::string& /*filter*/, const std::string& /*defaultExt*/,
+std::optional<std::string> Runner::SaveFileDialog(const std::string& /*filter*/,
+                                                  const std::string& /*defaultExt*/,
                                                   const std::string& proposedName) {
     const Directive* d = &NextAnswer("save", "a save-file dialog");
     m_log << "save-dialog " << Quote(proposedName) << " -> ";
@@ -207,7 +235,8 @@ std::optional<std::string> Runner::SaveFileDialog(const std::string& /*filter*/,
     return d->text;
 }
 
-std::optional<std::string> Runner::OpenFileDialog(const std::string& /*filter*/, const std::string& /*defaultExt*/) {
+std::optional<std::string> Runner::OpenFileDialog(const std::string& /*filter*/,
+                                                  const std::string& /*defaultExt*/) {
     const Directive* d = &NextAnswer("open", "an open-file dialog");
     m_log << "open-dialog -> ";
     if (d->word == "cancel") {
@@ -218,7 +247,9 @@ std::optional<std::string> Runner::OpenFileDialog(const std::string& /*filter*/,
     return d->text;
 }
 
-void Runner::ShellOpen(const std::string& url) { m_log << "shell-open " << Quote(url) << '\n'; }
+void Runner::ShellOpen(const std::string& url) {
+    m_log << "shell-open " << Quote(url) << '\n';
+}
 
 void Runner::ExitProcess(int code) {
     m_log << "exit " << code << '\n';

@@ -20,7 +20,7 @@ struct Stop {
 };
 
 class Runner : public Agent, public Services {
-public:
+  public:
     Runner(std::vector<Directive> script, std::ostream& log);
 
     // Runs the whole program with the installed host; returns the runner's exit status.
@@ -33,17 +33,20 @@ public:
     void Step(Dialog& page) override;
 
     // Services
-    MsgAnswer MessageBox(const std::string& caption, const std::string& text, MsgButtons buttons, MsgIcon icon,
-                         int defaultButton) override;
+    MsgAnswer MessageBox(const std::string& caption, const std::string& text, MsgButtons buttons,
+                         MsgIcon icon, int defaultButton) override;
     void Beep(BeepKind kind) override;
     std::optional<std::string> SaveFileDialog(const std::string& filter, const std::string& defaultExt,
                                               const std::string& proposedName) override;
-    std::optional<std::string> OpenFileDialog(const std::string& filter, const std::string& defaultExt) override;
+    std::optional<std::string> OpenFileDialog(const std::string& filter,
+                                              const std::string& defaultExt) override;
     void ShellOpen(const std::string& url) override;
     LocalTime Now() override { return m_clock; }
     [[noreturn]] void ExitProcess(int code) override;
 
-private:
+  private:
+    // Clock settings at the very start hold before the first page opens.
+    void ApplyLeadingClock();
     // The next directive that is not a clock setting; nullptr when the script has run out.
     const Directive* Next();
     // The directive answering `what`; an error when the script holds something else.

@@ -7,7 +7,7 @@ namespace {
 
 // A cursor over one line.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view line) : m_line(line) {}
 
     bool AtEnd() const { return m_pos >= m_line.size(); }
@@ -17,7 +17,8 @@ public:
         if (AtEnd())
             return false;
         const std::size_t end = m_line.find(' ', m_pos);
-        out.assign(m_line.substr(m_pos, end == std::string_view::npos ? std::string_view::npos : end - m_pos));
+        out.assign(
+            m_line.substr(m_pos, end == std::string_view::npos ? std::string_view::npos : end - m_pos));
         m_pos = end == std::string_view::npos ? m_line.size() : end;
         return !out.empty();
     }
@@ -64,7 +65,7 @@ public:
         return false; // no closing quotation mark
     }
 
-private:
+  private:
     std::string_view m_line;
     std::size_t m_pos = 0;
 };
@@ -141,7 +142,8 @@ std::vector<Directive> ParseScript(std::string_view text) {
     std::size_t pos = 0;
     while (pos <= text.size()) {
         const std::size_t end = text.find('\n', pos);
-        std::string_view line = text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+        std::string_view line =
+            text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
         ++number;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
@@ -160,12 +162,23 @@ std::string Quote(std::string_view text) {
     out.reserve(text.size() + 2);
     for (char c : text) {
         switch (c) {
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        default: out.push_back(c);
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out.push_back(c);
         }
     }
     out.push_back('"');

@@ -9,13 +9,13 @@ namespace mirel::scenario {
 
 struct Directive {
     int line = 0;
-    std::string verb;  // "click", "type", ..., or "" when the line could not be read
-    int id = 0;        // control id (click, type, select, focus, show)
-    int number = 0;    // list entry (select)
-    std::string word;  // key name, answer, or "cancel" for save/open
-    std::string text;  // TEXT or PATH, escapes resolved
+    std::string verb; // "click", "type", ..., or "" when the line could not be read
+    int id = 0;       // control id (click, type, select, focus, show)
+    int number = 0;   // list entry (select)
+    std::string word; // key name, answer, or "cancel" for save/open
+    std::string text; // TEXT or PATH, escapes resolved
     int year = 0, month = 0, day = 0, hour = 0, minute = 0; // clock
-    std::string error; // why the line could not be read
+    std::string error;                                      // why the line could not be read
 };
 
 // Reads a whole script. Blank lines and comment lines are skipped; a line that cannot be read
