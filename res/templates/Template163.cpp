@@ -38,12 +38,10 @@ const DialogTemplate& Template163() {
             frame::NextButton(),
             frame::BackButton(),
             frame::Logo(205),
+            frame::HeaderRect(207),
             frame::Separator(0),
             frame::Separator(155),
             frame::InfoBox(kMultiline | kWantReturn | kTabStop | kNoBorder),
-            // The white header background lies under the info box and the logo: the first
-            // control of a template is the topmost.
-            frame::HeaderRect(207),
             {1244, ControlKind::Static,
              "Sie brauchen nur die Daten einzutragen, welche aus der ausführlichen Systemübersicht nicht "
              "hervorgehen, "
