@@ -19,17 +19,37 @@
 namespace mirel {
 namespace {
 
-bool IsPostCard(const ReportRecord& r) { return r.m_nVersion >= 9 && r.m_nVersion <= 11; }
-bool Always(const ReportRecord&) { return true; }
-bool HasQuestionPage(const ReportRecord& r) { return !IsPostCard(r); }
-bool HasExceptionPage(const ReportRecord& r) { return r.m_nExceptionPage == 1 || r.m_nExceptionPage == 2; }
+bool IsPostCard(const ReportRecord& r) {
+    return r.m_nVersion >= 9 && r.m_nVersion <= 11;
+}
+bool Always(const ReportRecord&) {
+    return true;
+}
+bool HasQuestionPage(const ReportRecord& r) {
+    return !IsPostCard(r);
+}
+bool HasExceptionPage(const ReportRecord& r) {
+    return r.m_nExceptionPage == 1 || r.m_nExceptionPage == 2;
+}
 
-Step ToEnd(const ReportRecord&) { return Step::End; }
-Step ToVersion(const ReportRecord&) { return Step::Version; }
-Step ToStart(const ReportRecord&) { return Step::Start; }
-Step ToQuestion(const ReportRecord&) { return Step::Question; }
-Step ToHardware(const ReportRecord&) { return Step::Hardware; }
-Step ToContact(const ReportRecord&) { return Step::Contact; }
+Step ToEnd(const ReportRecord&) {
+    return Step::End;
+}
+Step ToVersion(const ReportRecord&) {
+    return Step::Version;
+}
+Step ToStart(const ReportRecord&) {
+    return Step::Start;
+}
+Step ToQuestion(const ReportRecord&) {
+    return Step::Question;
+}
+Step ToHardware(const ReportRecord&) {
+    return Step::Hardware;
+}
+Step ToContact(const ReportRecord&) {
+    return Step::Contact;
+}
 Step BackFromHardware(const ReportRecord& r) {
     if (r.m_nExceptionPage != 0)
         return Step::Exception;
@@ -63,22 +83,32 @@ std::unique_ptr<Dialog> CreateStartPage(ReportRecord& r) {
 
 } // namespace
 
-const FlowRow& FlowRowOf(Step step) { return kFlow.at(static_cast<std::size_t>(step)); }
+const FlowRow& FlowRowOf(Step step) {
+    return kFlow.at(static_cast<std::size_t>(step));
+}
 
 std::unique_ptr<Dialog> CreatePage(Step step, ReportRecord& r) {
     switch (step) {
-    case Step::Version: return std::make_unique<CVersionTypeDlg>(&r);
-    case Step::Start: return CreateStartPage(r);
-    case Step::Question: return std::make_unique<CQuestionDlg>(&r);
+    case Step::Version:
+        return std::make_unique<CVersionTypeDlg>(&r);
+    case Step::Start:
+        return CreateStartPage(r);
+    case Step::Question:
+        return std::make_unique<CQuestionDlg>(&r);
     case Step::Exception:
         if (r.m_nExceptionPage == 2)
             return std::make_unique<CDosExceptionDlg>(&r);
         return std::make_unique<CBootExceptionDlg>(&r);
-    case Step::Hardware: return std::make_unique<CHardwareDlg>(&r);
-    case Step::Contact: return std::make_unique<CContactDlg>(&r);
-    case Step::Report: return std::make_unique<CReportDlg>(&r);
-    case Step::Mail: return std::make_unique<CSendMailDlg>(&r);
-    case Step::End: break;
+    case Step::Hardware:
+        return std::make_unique<CHardwareDlg>(&r);
+    case Step::Contact:
+        return std::make_unique<CContactDlg>(&r);
+    case Step::Report:
+        return std::make_unique<CReportDlg>(&r);
+    case Step::Mail:
+        return std::make_unique<CSendMailDlg>(&r);
+    case Step::End:
+        break;
     }
     return nullptr;
 }

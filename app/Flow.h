@@ -14,10 +14,10 @@ enum class Step { Version, Start, Question, Exception, Hardware, Contact, Report
 
 struct FlowRow {
     Step step;
-    bool (*shown)(const ReportRecord&);   // false: the flow goes straight on to `next`
-    Step (*back)(const ReportRecord&);    // where Back leads
-    Step next;                            // where Next leads
-    bool clearsBack;                      // m_bBack is cleared before the page is built
+    bool (*shown)(const ReportRecord&); // false: the flow goes straight on to `next`
+    Step (*back)(const ReportRecord&);  // where Back leads
+    Step next;                          // where Next leads
+    bool clearsBack;                    // m_bBack is cleared before the page is built
 };
 
 const FlowRow& FlowRowOf(Step step);

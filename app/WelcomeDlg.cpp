@@ -41,12 +41,14 @@ void CWelcomeDlg::OnShowWindow() {
     SetItemText(1243, "HINWEIS:");
     m_strIntro = "Dieses Programm unterstützt Sie bei der Erstellung von technischen Reports für die unten "
                  "aufgeführten Produkte.";
-    m_strPurpose = "Durch diesen Support-Bericht haben die Techniker und Softwareentwickler von Varenta eine "
-                   "Möglichkeit geschaffen, Ihre Supportanfrage professionell zu erfassen. Dies vereinfacht und "
-                   "beschleunigt die Lösungsfindung.";
-    m_strPlease = "Bitte füllen Sie alle nachfolgenden Felder korrekt aus. Nur so ist es möglich, schnell auf Ihr "
-                  "Problem zu reagieren. Oben links finden Sie zu manchen Fragen eine Information oder eine "
-                  "Erklärung.";
+    m_strPurpose =
+        "Durch diesen Support-Bericht haben die Techniker und Softwareentwickler von Varenta eine "
+        "Möglichkeit geschaffen, Ihre Supportanfrage professionell zu erfassen. Dies vereinfacht und "
+        "beschleunigt die Lösungsfindung.";
+    m_strPlease =
+        "Bitte füllen Sie alle nachfolgenden Felder korrekt aus. Nur so ist es möglich, schnell auf Ihr "
+        "Problem zu reagieren. Oben links finden Sie zu manchen Fragen eine Information oder eine "
+        "Erklärung.";
     m_strHint = "Erst am Ende der Fehlereingrenzung in diesem Bericht können Sie eine Problembeschreibung "
                 "eintragen. Somit müssen Sie wichtige Angaben nicht zweimal eingeben.";
     m_strThanks = "Vielen Dank für Ihre Bemühungen\n\nIhr Varenta-Team";

@@ -10,7 +10,7 @@
 namespace mirel {
 
 class CWelcomeDlg : public Dialog {
-public:
+  public:
     CWelcomeDlg();
     const char* ClassName() const override { return "CWelcomeDlg"; }
 
@@ -27,7 +27,7 @@ public:
 
     ReportRecord& Record() { return m_record; }
 
-private:
+  private:
     ReportRecord m_record;
     std::string m_strIntro;   // 1244
     std::string m_strPurpose; // 1245

@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(cond)                                                                             \
-    do {                                                                                             \
-        if (!(cond)) {                                                                               \
-            std::fprintf(stderr, "property failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__);        \
-            std::abort();                                                                            \
-        }                                                                                            \
+#define FUZZ_CHECK(cond)                                                                                     \
+    do {                                                                                                     \
+        if (!(cond)) {                                                                                       \
+            std::fprintf(stderr, "property failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__);                \
+            std::abort();                                                                                    \
+        }                                                                                                    \
     } while (0)
 
 // The text has CR LF line ends only: no CR without LF after it and no LF without CR before it.

@@ -9,8 +9,8 @@
 namespace {
 
 bool Unreserved(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
-           c == '_' || c == '~';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~';
 }
 
 std::string Decode(const std::string& s) {
@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(Decode(encoded) == input);
 
     const std::size_t half = size / 2;
-    const std::string url = mirel::MailUrl("support@varenta.example", input.substr(0, half), input.substr(half));
+    const std::string url =
+        mirel::MailUrl("support@varenta.example", input.substr(0, half), input.substr(half));
     const std::string prefix = "mailto:support@varenta.example?subject=";
     FUZZ_CHECK(url.compare(0, prefix.size(), prefix) == 0);
     FUZZ_CHECK(url.find('&') == url.rfind('&'));

@@ -18,7 +18,7 @@ namespace {
 
 // Reads the summary box when the page is shown, then presses Next at the last node.
 class Reader : public mirel::Agent {
-public:
+  public:
     void PageShown(mirel::Dialog& page) override { m_strSummary = page.GetItemText(1197); }
     void Step(mirel::Dialog& page) override {
         if (!m_bNext) {
@@ -33,16 +33,19 @@ public:
 };
 
 class Quiet : public mirel::Services {
-public:
+  public:
     mirel::MsgAnswer MessageBox(const std::string&, const std::string&, mirel::MsgButtons, mirel::MsgIcon,
                                 int) override {
         return mirel::MsgAnswer::Ok;
     }
     void Beep(mirel::BeepKind) override {}
-    std::optional<std::string> SaveFileDialog(const std::string&, const std::string&, const std::string&) override {
+    std::optional<std::string> SaveFileDialog(const std::string&, const std::string&,
+                                              const std::string&) override {
         return std::nullopt;
     }
-    std::optional<std::string> OpenFileDialog(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> OpenFileDialog(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     void ShellOpen(const std::string&) override {}
     mirel::LocalTime Now() override { return {}; }
     [[noreturn]] void ExitProcess(int code) override { throw mirel::ProcessExit{code}; }
@@ -67,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     r.m_nPostNode = in.ConsumeIntegralInRange(1, 16);
     r.m_dwPostAnswers = in.ConsumeIntegral<std::uint32_t>();
     for (std::string* s : {&r.m_strOtherCard, &r.m_strPostSlot, &r.m_strPostBios, &r.m_strPostBiosDate,
-                           &r.m_strPostCodes, &r.m_strPostBeepCode, &r.m_strPostBootMessage, &r.m_strPostProblem,
-                           &r.m_strPostDarkLeds, &r.m_strPostOsSymptoms})
+                           &r.m_strPostCodes, &r.m_strPostBeepCode, &r.m_strPostBootMessage,
+                           &r.m_strPostProblem, &r.m_strPostDarkLeds, &r.m_strPostOsSymptoms})
         *s = mirel::TypedText(in.ConsumeRandomLengthString(120), true, 0);
 
     mirel::HeadlessHost host;

@@ -16,12 +16,31 @@ using mirel::ReportRecord;
 std::string* const* Strings(ReportRecord& r, std::size_t& count) {
     static std::string* fields[80];
     std::size_t n = 0;
-    for (std::string* s : {&r.m_strVersionNo, &r.m_strDate, &r.m_strCustomerNo, &r.m_strPhone, &r.m_strFax,
-                           &r.m_strCompany, &r.m_strContact, &r.m_strEmail, &r.m_strTestVersion,
-                           &r.m_strTestDosVersion, &r.m_strTestMedium, &r.m_strTestNote, &r.m_strWinVersion,
-                           &r.m_strWinMedium, &r.m_strWinOs, &r.m_strWinIeVersion, &r.m_strWinServicePack,
-                           &r.m_strWinBatch, &r.m_strWinNote, &r.m_strInfoDetail, &r.m_strInfoVersion,
-                           &r.m_strInfoBatch, &r.m_strInfoNote, &r.m_strOtherCard, &r.m_strPostCardText,
+    for (std::string* s : {&r.m_strVersionNo,
+                           &r.m_strDate,
+                           &r.m_strCustomerNo,
+                           &r.m_strPhone,
+                           &r.m_strFax,
+                           &r.m_strCompany,
+                           &r.m_strContact,
+                           &r.m_strEmail,
+                           &r.m_strTestVersion,
+                           &r.m_strTestDosVersion,
+                           &r.m_strTestMedium,
+                           &r.m_strTestNote,
+                           &r.m_strWinVersion,
+                           &r.m_strWinMedium,
+                           &r.m_strWinOs,
+                           &r.m_strWinIeVersion,
+                           &r.m_strWinServicePack,
+                           &r.m_strWinBatch,
+                           &r.m_strWinNote,
+                           &r.m_strInfoDetail,
+                           &r.m_strInfoVersion,
+                           &r.m_strInfoBatch,
+                           &r.m_strInfoNote,
+                           &r.m_strOtherCard,
+                           &r.m_strPostCardText,
                            &r.m_strQuestionText})
         fields[n++] = s;
     for (std::string& s : r.m_astrBootException)
@@ -39,10 +58,11 @@ std::string* const* Strings(ReportRecord& r, std::size_t& count) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     ReportRecord r;
-    int* const numbers[] = {&r.m_nVersion,      &r.m_nTestStartDos,     &r.m_nTestOtherMedium, &r.m_nTestReproducible,
-                            &r.m_bTestFloppySame, &r.m_bTestFromBatch, &r.m_nTestDosType,     &r.m_nWinStartFrom,
-                            &r.m_nWinAdmin,     &r.m_bWinAdminSame,     &r.m_nWinReproducible, &r.m_nInfoStartEnv,
-                            &r.m_nInfoWinVersion, &r.m_nExceptionPage, &r.m_bScreenshot,      &r.m_nProduct};
+    int* const numbers[] = {
+        &r.m_nVersion,        &r.m_nTestStartDos,  &r.m_nTestOtherMedium, &r.m_nTestReproducible,
+        &r.m_bTestFloppySame, &r.m_bTestFromBatch, &r.m_nTestDosType,     &r.m_nWinStartFrom,
+        &r.m_nWinAdmin,       &r.m_bWinAdminSame,  &r.m_nWinReproducible, &r.m_nInfoStartEnv,
+        &r.m_nInfoWinVersion, &r.m_nExceptionPage, &r.m_bScreenshot,      &r.m_nProduct};
     for (int* n : numbers)
         *n = in.ConsumeIntegralInRange(-2, 15);
     r.m_dwPostAnswers = in.ConsumeIntegral<std::uint32_t>();

@@ -7,7 +7,7 @@ namespace mirel {
 class Dialog;
 
 class Agent {
-public:
+  public:
     virtual ~Agent() = default;
     // The page has been shown and has finished its show handling.
     virtual void PageShown(Dialog& page) = 0;

@@ -8,7 +8,7 @@ namespace mirel {
 class Dialog;
 
 class DataExchange {
-public:
+  public:
     DataExchange(Dialog& dialog, bool saveAndValidate) : m_dialog(dialog), m_bSave(saveAndValidate) {}
 
     // true: controls -> members; false: members -> controls.
@@ -26,7 +26,7 @@ public:
     // first entry it begins, case ignored) and no entry for an empty text or no match.
     void ListText(int id, std::string& value);
 
-private:
+  private:
     Dialog& m_dialog;
     bool m_bSave;
 };

@@ -35,8 +35,8 @@ int Dialog::DoModal() {
 
 int Dialog::InitialFocus() const {
     for (const ControlTemplate& c : m_pTemplate->controls) {
-        if (c.id > 0 && (c.style & kTabStop) != 0 && c.kind != ControlKind::Picture && m_pWnd->IsVisible(c.id) &&
-            m_pWnd->IsEnabled(c.id))
+        if (c.id > 0 && (c.style & kTabStop) != 0 && c.kind != ControlKind::Picture &&
+            m_pWnd->IsVisible(c.id) && m_pWnd->IsEnabled(c.id))
             return c.id;
     }
     return 0;
@@ -61,28 +61,72 @@ bool Dialog::UpdateData(bool saveAndValidate) {
     return true;
 }
 
-std::string Dialog::GetItemText(int id) const { return m_pWnd->GetText(id); }
-void Dialog::SetItemText(int id, std::string_view text) { m_pWnd->SetText(id, text); }
-bool Dialog::IsItemVisible(int id) const { return m_pWnd->IsVisible(id); }
-void Dialog::ShowItem(int id, bool show) { m_pWnd->Show(id, show); }
-bool Dialog::IsItemEnabled(int id) const { return m_pWnd->IsEnabled(id); }
-void Dialog::EnableItem(int id, bool enable) { m_pWnd->Enable(id, enable); }
-bool Dialog::IsReadOnly(int id) const { return m_pWnd->IsReadOnly(id); }
-void Dialog::SetReadOnly(int id, bool readOnly) { m_pWnd->SetReadOnly(id, readOnly); }
-bool Dialog::GetModify(int id) const { return m_pWnd->GetModify(id); }
-void Dialog::SetModify(int id, bool modified) { m_pWnd->SetModify(id, modified); }
-void Dialog::SetLimitText(int id, int maxChars) { m_pWnd->SetLimit(id, maxChars); }
-int Dialog::GetCheck(int id) const { return m_pWnd->GetCheck(id); }
-void Dialog::SetCheck(int id, int checked) { m_pWnd->SetCheck(id, checked); }
-int Dialog::GetCurSel(int id) const { return m_pWnd->GetCurSel(id); }
-void Dialog::SetCurSel(int id, int index) { m_pWnd->SetCurSel(id, index); }
-int Dialog::GetListCount(int id) const { return m_pWnd->GetCount(id); }
-std::string Dialog::GetListItem(int id, int index) const { return m_pWnd->GetItem(id, index); }
-std::string Dialog::GetCaption() const { return m_pWnd->GetCaption(); }
-void Dialog::SetCaption(std::string_view caption) { m_pWnd->SetCaption(caption); }
-Rect Dialog::GetWindowRect() const { return m_pWnd->GetRect(); }
-void Dialog::MoveWindow(int x, int y) { m_pWnd->MoveTo(x, y); }
-void Dialog::SetIcon(int iconId) { m_pWnd->SetIcon(iconId); }
+std::string Dialog::GetItemText(int id) const {
+    return m_pWnd->GetText(id);
+}
+void Dialog::SetItemText(int id, std::string_view text) {
+    m_pWnd->SetText(id, text);
+}
+bool Dialog::IsItemVisible(int id) const {
+    return m_pWnd->IsVisible(id);
+}
+void Dialog::ShowItem(int id, bool show) {
+    m_pWnd->Show(id, show);
+}
+bool Dialog::IsItemEnabled(int id) const {
+    return m_pWnd->IsEnabled(id);
+}
+void Dialog::EnableItem(int id, bool enable) {
+    m_pWnd->Enable(id, enable);
+}
+bool Dialog::IsReadOnly(int id) const {
+    return m_pWnd->IsReadOnly(id);
+}
+void Dialog::SetReadOnly(int id, bool readOnly) {
+    m_pWnd->SetReadOnly(id, readOnly);
+}
+bool Dialog::GetModify(int id) const {
+    return m_pWnd->GetModify(id);
+}
+void Dialog::SetModify(int id, bool modified) {
+    m_pWnd->SetModify(id, modified);
+}
+void Dialog::SetLimitText(int id, int maxChars) {
+    m_pWnd->SetLimit(id, maxChars);
+}
+int Dialog::GetCheck(int id) const {
+    return m_pWnd->GetCheck(id);
+}
+void Dialog::SetCheck(int id, int checked) {
+    m_pWnd->SetCheck(id, checked);
+}
+int Dialog::GetCurSel(int id) const {
+    return m_pWnd->GetCurSel(id);
+}
+void Dialog::SetCurSel(int id, int index) {
+    m_pWnd->SetCurSel(id, index);
+}
+int Dialog::GetListCount(int id) const {
+    return m_pWnd->GetCount(id);
+}
+std::string Dialog::GetListItem(int id, int index) const {
+    return m_pWnd->GetItem(id, index);
+}
+std::string Dialog::GetCaption() const {
+    return m_pWnd->GetCaption();
+}
+void Dialog::SetCaption(std::string_view caption) {
+    m_pWnd->SetCaption(caption);
+}
+Rect Dialog::GetWindowRect() const {
+    return m_pWnd->GetRect();
+}
+void Dialog::MoveWindow(int x, int y) {
+    m_pWnd->MoveTo(x, y);
+}
+void Dialog::SetIcon(int iconId) {
+    m_pWnd->SetIcon(iconId);
+}
 
 void Dialog::SetFocusItem(int id) {
     if (id == m_nFocus || !m_pWnd || !HasControl(id))
@@ -245,7 +289,8 @@ void DataExchange::ListText(int id, std::string& value) {
                 found = i;
         for (int i = 0; i < count && found < 0; ++i) {
             const std::string item = m_dialog.GetListItem(id, i);
-            if (item.size() >= value.size() && EqualsNoCase(std::string_view(item).substr(0, value.size()), value))
+            if (item.size() >= value.size() &&
+                EqualsNoCase(std::string_view(item).substr(0, value.size()), value))
                 found = i;
         }
     }

@@ -16,7 +16,7 @@ namespace mirel {
 enum class Key { Enter, Escape };
 
 class Dialog {
-public:
+  public:
     explicit Dialog(int templateId);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
@@ -90,7 +90,7 @@ public:
     void UserKey(Key key);
     void UserClose() { OnClose(); }
 
-private:
+  private:
     const DialogTemplate* m_pTemplate;
     std::unique_ptr<Window> m_pWnd;
     int m_nFocus = 0;

@@ -17,7 +17,9 @@ Services& GetServices() {
         throw std::logic_error("no services installed");
     return *g_services;
 }
-void SetServices(Services* services) { g_services = services; }
+void SetServices(Services* services) {
+    g_services = services;
+}
 
 void EndProcess(int code) {
     GetServices().ExitProcess(code);
@@ -29,9 +31,15 @@ Host& GetHost() {
         throw std::logic_error("no host installed");
     return *g_host;
 }
-void SetHost(Host* host) { g_host = host; }
+void SetHost(Host* host) {
+    g_host = host;
+}
 
-Agent* GetAgent() { return g_agent; }
-void SetAgent(Agent* agent) { g_agent = agent; }
+Agent* GetAgent() {
+    return g_agent;
+}
+void SetAgent(Agent* agent) {
+    g_agent = agent;
+}
 
 } // namespace mirel

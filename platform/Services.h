@@ -31,7 +31,7 @@ struct ProcessExit {
 };
 
 class Services {
-public:
+  public:
     virtual ~Services() = default;
 
     // Shows a message box and returns the user's answer. `defaultButton` counts from 1.
@@ -41,7 +41,8 @@ public:
 
     // File dialogs. `filter` has the classic form "Name (*.txt)|*.txt|All (*.*)|*.*||".
     // They return the chosen full path, or nothing when the user cancelled.
-    virtual std::optional<std::string> SaveFileDialog(const std::string& filter, const std::string& defaultExt,
+    virtual std::optional<std::string> SaveFileDialog(const std::string& filter,
+                                                      const std::string& defaultExt,
                                                       const std::string& proposedName) = 0;
     virtual std::optional<std::string> OpenFileDialog(const std::string& filter,
                                                       const std::string& defaultExt) = 0;

@@ -26,19 +26,19 @@ enum class ControlKind {
 enum Style : std::uint32_t {
     kNone = 0,
     kTabStop = 1u << 0,
-    kGroup = 1u << 1,       // starts a group (radio groups end at the next control with this bit)
-    kDefault = 1u << 2,     // default push button
-    kMultiline = 1u << 3,   // multi-line edit, or multi-line button/static text
-    kReadOnly = 1u << 4,    // edit starts read-only
-    kWantReturn = 1u << 5,  // Return in a multi-line edit makes a line break
-    kVScroll = 1u << 6,     // vertical scroll bar
-    kHScroll = 1u << 7,     // horizontal scroll bar
-    kNoBorder = 1u << 8,    // edit without border
-    kHidden = 1u << 9,      // not visible when created
-    kDisabled = 1u << 10,   // disabled when created
-    kNotify = 1u << 11,     // static/picture that reports clicks
-    kRight = 1u << 12,      // right-aligned static text
-    kCenter = 1u << 13,     // centred static text
+    kGroup = 1u << 1,      // starts a group (radio groups end at the next control with this bit)
+    kDefault = 1u << 2,    // default push button
+    kMultiline = 1u << 3,  // multi-line edit, or multi-line button/static text
+    kReadOnly = 1u << 4,   // edit starts read-only
+    kWantReturn = 1u << 5, // Return in a multi-line edit makes a line break
+    kVScroll = 1u << 6,    // vertical scroll bar
+    kHScroll = 1u << 7,    // horizontal scroll bar
+    kNoBorder = 1u << 8,   // edit without border
+    kHidden = 1u << 9,     // not visible when created
+    kDisabled = 1u << 10,  // disabled when created
+    kNotify = 1u << 11,    // static/picture that reports clicks
+    kRight = 1u << 12,     // right-aligned static text
+    kCenter = 1u << 13,    // centred static text
     kAutoHScroll = 1u << 14,
     kAutoVScroll = 1u << 15,
 };
@@ -48,10 +48,10 @@ struct ControlTemplate {
     ControlKind kind = ControlKind::Static;
     std::string text; // UTF-8; for pictures empty
     std::uint32_t style = kNone;
-    int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
-    int image = 0;                     // picture resource id (150, 153, 169, ...)
-    std::vector<std::string> items{};  // fixed entries of a drop-down list
-    std::string name{};                // accessible name (defaults to the label text)
+    int x = 0, y = 0, cx = 0, cy = 0; // dialog units
+    int image = 0;                    // picture resource id (150, 153, 169, ...)
+    std::vector<std::string> items{}; // fixed entries of a drop-down list
+    std::string name{};               // accessible name (defaults to the label text)
 };
 
 struct DialogTemplate {
@@ -74,7 +74,11 @@ const DialogTemplate& GetTemplate(int id);
 void RegisterTemplate(const DialogTemplate& tmpl);
 
 // Conversion of dialog units to pixels at 96 dpi (base units 6 x 13 for an 8 pt dialog font).
-inline int DluToPxX(int dlu) { return (dlu * 3 + 1) / 2; }
-inline int DluToPxY(int dlu) { return (dlu * 13 + 4) / 8; }
+inline int DluToPxX(int dlu) {
+    return (dlu * 3 + 1) / 2;
+}
+inline int DluToPxY(int dlu) {
+    return (dlu * 13 + 4) / 8;
+}
 
 } // namespace mirel

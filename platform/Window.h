@@ -15,7 +15,7 @@ namespace mirel {
 class Dialog;
 
 class Window {
-public:
+  public:
     virtual ~Window() = default;
 
     // Control state. Texts are UTF-8; multi-line edits use "\r\n" line breaks.
@@ -63,7 +63,7 @@ public:
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     virtual std::unique_ptr<Window> CreateWindow(Dialog& dialog, const DialogTemplate& tmpl) = 0;
 };

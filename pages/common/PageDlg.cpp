@@ -20,11 +20,11 @@ void CPageDlg::OnShowWindow() {
 void CPageDlg::OnClose() {
     Services& services = GetServices();
     services.Beep(BeepKind::Question);
-    const MsgAnswer answer =
-        services.MessageBox("Mirel beenden",
-                            "Wollen Sie das Programm wirklich beenden?\n\nWenn Sie das Programm jetzt beenden, "
-                            "werden alle Angaben verworfen.",
-                            MsgButtons::YesNo, MsgIcon::Question, 2);
+    const MsgAnswer answer = services.MessageBox(
+        "Mirel beenden",
+        "Wollen Sie das Programm wirklich beenden?\n\nWenn Sie das Programm jetzt beenden, "
+        "werden alle Angaben verworfen.",
+        MsgButtons::YesNo, MsgIcon::Question, 2);
     if (answer == MsgAnswer::No)
         return;
     m_pRecord->m_bQuit = 1;
@@ -66,7 +66,9 @@ void CPageDlg::SaveToRecord() {
     StoreWindowRect();
 }
 
-void CPageDlg::StoreWindowRect() { m_pRecord->m_rcWindow = GetWindowRect(); }
+void CPageDlg::StoreWindowRect() {
+    m_pRecord->m_rcWindow = GetWindowRect();
+}
 
 void CPageDlg::Refuse(const std::string& caption, const std::string& text, int focusId) {
     Services& services = GetServices();

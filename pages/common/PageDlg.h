@@ -11,7 +11,7 @@
 namespace mirel {
 
 class CPageDlg : public Dialog {
-public:
+  public:
     CPageDlg(int templateId, ReportRecord* pRecord);
 
     void OnShowWindow() override;
@@ -20,7 +20,7 @@ public:
     void OnCancel() override {} // Escape never closes a page
     void OnCommand(int id, Notify code) override;
 
-protected:
+  protected:
     // Caption from the record's title, placement at the last page's position, icon 128.
     void ShowCommon();
     // Next: the page's checks, then SaveToRecord and the end of the page.

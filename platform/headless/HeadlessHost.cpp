@@ -24,7 +24,7 @@ struct ControlState {
 };
 
 class HeadlessWindow : public Window {
-public:
+  public:
     explicit HeadlessWindow(const DialogTemplate& tmpl) : m_caption(tmpl.caption) {
         m_rect.left = DluToPxX(tmpl.x);
         m_rect.top = DluToPxY(tmpl.y);
@@ -98,7 +98,7 @@ public:
     bool Ended() const override { return m_bEnded; }
     bool Screenshot(const std::string& /*path*/) override { return true; }
 
-private:
+  private:
     const ControlState& At(int id) const {
         auto it = m_controls.find(id);
         if (it == m_controls.end())

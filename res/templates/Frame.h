@@ -6,16 +6,24 @@
 
 namespace mirel::frame {
 
-inline ControlTemplate HeaderRect(int cx) { return {0, ControlKind::WhiteRect, "", kNone, 0, 0, cx, 38}; }
-inline ControlTemplate Logo(int x) { return {0, ControlKind::Picture, "", kNone, x, 0, 152, 38, 150}; }
-inline ControlTemplate Separator(int x) { return {0, ControlKind::Picture, "", kNone, x, 39, 200, 1, 153}; }
+inline ControlTemplate HeaderRect(int cx) {
+    return {0, ControlKind::WhiteRect, "", kNone, 0, 0, cx, 38};
+}
+inline ControlTemplate Logo(int x) {
+    return {0, ControlKind::Picture, "", kNone, x, 0, 152, 38, 150};
+}
+inline ControlTemplate Separator(int x) {
+    return {0, ControlKind::Picture, "", kNone, x, 39, 200, 1, 153};
+}
 
 // The info box in the top-left corner of the header.
-inline ControlTemplate InfoBox(std::uint32_t style = kMultiline | kWantReturn | kNoBorder | kGroup | kTabStop) {
+inline ControlTemplate InfoBox(std::uint32_t style = kMultiline | kWantReturn | kNoBorder | kGroup |
+                                                     kTabStop) {
     return {1171, ControlKind::Edit, "", style, 5, 5, 175, 30, 0, {}, "Info"};
 }
 
-inline ControlTemplate BackButton(const char* text = "<< &Zur\xC3\xBC" "ck") {
+inline ControlTemplate BackButton(const char* text = "<< &Zur\xC3\xBC"
+                                                     "ck") {
     return {1015, ControlKind::PushButton, text, kTabStop, 95, 255, 75, 20};
 }
 inline ControlTemplate NextButton(std::uint32_t extra = kNone) {

@@ -33,7 +33,16 @@ inline const DialogTemplate& GalleryTemplate() {
             {1120, K::RadioButton, "Other group", kGroup | kTabStop, 190, 115, 80, 10},
             {1121, K::RadioButton, "Hidden", kHidden, 190, 130, 80, 10},
             {1130, K::CheckBox, "Check", kTabStop | kGroup, 190, 145, 80, 10},
-            {1140, K::ComboBox, "", kTabStop | kGroup, 10, 175, 100, 80, {}, {"MS-DOS", "DR-DOS", "Andere/Other"}},
+            {1140,
+             K::ComboBox,
+             "",
+             kTabStop | kGroup,
+             10,
+             175,
+             100,
+             80,
+             {},
+             {"MS-DOS", "DR-DOS", "Andere/Other"}},
             {1150, K::Picture, "", kNotify | kTabStop, 120, 175, 99, 17, 169, {}, "Quorix*Test"},
             {1151, K::Edit, "", kDisabled | kTabStop, 230, 175, 100, 12},
             {1015, K::PushButton, "<< &Zurück", kTabStop, 95, 255, 75, 20},
@@ -44,7 +53,7 @@ inline const DialogTemplate& GalleryTemplate() {
 }
 
 class GalleryDlg : public Dialog {
-public:
+  public:
     GalleryDlg() : Dialog((RegisterTemplate(GalleryTemplate()), 900)) {}
     const char* ClassName() const override { return "GalleryDlg"; }
 
@@ -56,7 +65,8 @@ public:
         dx.ListIndex(1140, m_nList);
     }
     void OnCommand(int id, Notify code) override {
-        static const char* const kCodes[] = {"click", "setfocus", "killfocus", "change", "dropdown", "selchange"};
+        static const char* const kCodes[] = {"click",  "setfocus", "killfocus",
+                                             "change", "dropdown", "selchange"};
         m_strTrace += std::string(kCodes[static_cast<int>(code)]) + ' ' + std::to_string(id) + '\n';
         if (id == 1016 && code == Notify::Clicked) {
             UpdateData(true);

@@ -18,9 +18,8 @@ struct ScriptResult {
 
 // Installs the headless host and a scripted user for the lifetime of the object.
 class Session {
-public:
-    explicit Session(std::string_view script)
-        : m_runner(scenario::ParseScript(script), m_log) {
+  public:
+    explicit Session(std::string_view script) : m_runner(scenario::ParseScript(script), m_log) {
         SetHost(&m_host);
         SetServices(&m_runner);
         SetAgent(&m_runner);
@@ -42,16 +41,20 @@ public:
         return {m_log.str(), status};
     }
 
-private:
+  private:
     std::ostringstream m_log;
     HeadlessHost m_host;
     scenario::Runner m_runner;
 };
 
 // The whole program from the welcome page.
-inline ScriptResult RunProgram(std::string_view script) { return Session(script).RunProgram(); }
+inline ScriptResult RunProgram(std::string_view script) {
+    return Session(script).RunProgram();
+}
 
 // One page alone, built by the caller on its record.
-inline ScriptResult RunPage(Dialog& page, std::string_view script) { return Session(script).RunPage(page); }
+inline ScriptResult RunPage(Dialog& page, std::string_view script) {
+    return Session(script).RunPage(page);
+}
 
 } // namespace mirel::test
