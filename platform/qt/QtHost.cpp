@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
@@ -11,7 +12,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QUrl>
 #include <cstdlib>
@@ -29,10 +32,21 @@ static void InitMirelResources() {
 namespace mirel::qt {
 namespace {
 
+// The program keeps no settings, but Qt's file dialog stores its history in the user's
+// settings (QtProject.conf). Those writes go to a folder of our own that is removed when the
+// process ends, by std::exit as well: it lives as long as the program's statics.
+void KeepNoSettings() {
+    static const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/mirel-settings-XXXXXX"));
+    const QString path = folder.isValid() ? folder.path() : QStringLiteral("/nonexistent");
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, path);
+}
+
 class Environment : public QtEnvironment {
   public:
     Environment(int& argc, char** argv) {
         InitMirelResources();
+        KeepNoSettings(); // before anything creates a QSettings
         m_app = std::make_unique<QApplication>(argc, argv);
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setApplicationName(QStringLiteral("Mirel"));

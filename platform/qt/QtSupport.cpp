@@ -80,6 +80,85 @@ QChar MnemonicOf(const QString& text) {
     return {};
 }
 
+QRect PxRect(const ControlTemplate& t) {
+    return {DluToPxX(t.x), DluToPxY(t.y), DluToPxX(t.cx), DluToPxY(t.cy)};
+}
+
+TextRoom RoomOf(const std::vector<ControlTemplate>& controls, std::size_t index, int windowWidth) {
+    constexpr int kGap = 3;   // free pixels kept before a neighbour and the window's edge
+    constexpr int kFrame = 4; // free pixels kept inside a group box's frame lines
+    const QRect r = PxRect(controls[index]);
+    const int rRight = r.x() + r.width();
+    TextRoom room{std::min(r.x(), kGap), std::max(rRight, windowWidth - kGap)};
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlTemplate& o = controls[i];
+        const QRect q = PxRect(o);
+        if (i == index || q.isEmpty() || q.y() >= r.y() + r.height() || q.y() + q.height() <= r.y())
+            continue; // no row in common
+        const int qRight = q.x() + q.width();
+        if (q.contains(r)) {
+            // A frame around the text: its lines are in the way, its inside is not.
+            const int inset = o.kind == ControlKind::GroupBox ? kFrame
+                              : o.kind == ControlKind::BlackFrame || o.kind == ControlKind::WhiteFrame ? 1
+                              : o.kind == ControlKind::WhiteRect                                       ? 0
+                                                                                                       : -1;
+            if (inset >= 0) {
+                room.left = std::max(room.left, std::min(r.x(), q.x() + inset));
+                room.right = std::min(room.right, std::max(rRight, qRight - inset));
+                continue;
+            }
+        }
+        if (r.contains(q))
+            continue; // something drawn on the text's own rectangle leaves the room around it
+        // A neighbour: the side it lies on ends the room there; one that overlaps the text
+        // leaves it no room on that side.
+        if (q.x() + qRight >= r.x() + rRight)
+            room.right = std::min(room.right, std::max(rRight, q.x() - kGap));
+        else
+            room.left = std::max(room.left, std::min(r.x(), qRight + kGap));
+    }
+    return room;
+}
+
+LabelFit FitLabel(const QRect& rect, TextRoom room, Qt::Alignment align, const QFont& font,
+                  const std::function<bool(const QFont&, int)>& fits) {
+    const int rRight = rect.x() + rect.width();
+    const int toLeft = std::max(0, rect.x() - room.left);
+    const int toRight = std::max(0, room.right - rRight);
+    int more = toRight;
+    if ((align & Qt::AlignRight) != 0)
+        more = toLeft;
+    else if ((align & Qt::AlignHCenter) != 0)
+        more = 2 * std::min(toLeft, toRight);
+    auto left = [&](int width) {
+        const int extra = width - rect.width();
+        if ((align & Qt::AlignRight) != 0)
+            return rect.x() - extra;
+        if ((align & Qt::AlignHCenter) != 0)
+            return rect.x() - extra / 2;
+        return rect.x();
+    };
+    // Growing keeps the font's look, so it comes first; condensing stays slight.
+    for (const int stretch : {100, 96, 92, 88}) {
+        QFont f = font;
+        if (stretch != 100)
+            f.setStretch(stretch);
+        if (!fits(f, rect.width() + more))
+            continue;
+        int lo = rect.width();
+        int hi = rect.width() + more; // fits
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (fits(f, mid))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        return {left(hi), hi, f, true};
+    }
+    return {rect.x(), rect.width(), font, false};
+}
+
 QStringList NameFilters(const std::string& classicFilter) {
     const QStringList parts = ToQString(classicFilter).split(u'|');
     QStringList filters;

@@ -2,11 +2,17 @@
 // conversion of classic file-dialog filters.
 #pragma once
 
+#include <QFont>
 #include <QFontMetrics>
+#include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/Template.h"
 
 namespace mirel::qt {
 
@@ -35,6 +41,31 @@ QString PlainLabel(const QString& text);
 
 // The character a label's '&' marks, in lower case; a null QChar when there is none.
 QChar MnemonicOf(const QString& text);
+
+// A template rectangle in pixels.
+QRect PxRect(const ControlTemplate& t);
+
+// How far, in pixels from the window's left edge, the text of control `index` may reach to the
+// left and to the right: up to the next control on its rows, inside the frame of a group box
+// or rectangle around it, and never past the window's edge.
+struct TextRoom {
+    int left;
+    int right; // exclusive
+};
+TextRoom RoomOf(const std::vector<ControlTemplate>& controls, std::size_t index, int windowWidth);
+
+// Where and how a text is drawn so that it fits: `fits(font, width)` tells whether the text in
+// `font` fits a rectangle `width` wide. The rectangle keeps its place when the text fits;
+// otherwise it grows into its room (left-aligned to the right, right-aligned to the left,
+// centred both ways), and where that is not enough the font is condensed a little.
+struct LabelFit {
+    int x;
+    int width;
+    QFont font;
+    bool fits; // false: nothing helped; the rectangle and font are the original ones
+};
+LabelFit FitLabel(const QRect& rect, TextRoom room, Qt::Alignment align, const QFont& font,
+                  const std::function<bool(const QFont&, int)>& fits);
 
 // "Textdatei (*.txt)|*.txt|Alle Dateien (*.*)|*.*||" -> {"Textdatei (*.txt)", "Alle Dateien (*)"}.
 QStringList NameFilters(const std::string& classicFilter);

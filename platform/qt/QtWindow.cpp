@@ -20,8 +20,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QSvgRenderer>
+#include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -87,8 +91,10 @@ class PageButton : public QPushButton {
 class StaticText : public Clickable {
   public:
     StaticText(QWidget* parent, Qt::Alignment align) : Clickable(parent), m_align(align) {}
-    void Place(const QRect& rect) {
+    // `rect` is the template's rectangle, `room` how far the text may reach beside it.
+    void Place(const QRect& rect, TextRoom room) {
         m_rect = rect;
+        m_room = room;
         Fit();
     }
     void SetLabel(const QString& text) {
@@ -96,6 +102,7 @@ class StaticText : public Clickable {
         Fit();
         update();
     }
+    int Flags() const { return int(m_align | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -105,18 +112,33 @@ class StaticText : public Clickable {
     }
 
   private:
-    int Flags() const { return int(m_align | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic; }
-    // Our font runs a little taller than the one the layout was made for: a text that needs
-    // one more line may use the room below its rectangle rather than lose the line.
+    // Our font runs a little wider than the one the layout was made for. A text that does not
+    // fit its rectangle reaches into the free room beside it, or is drawn a little narrower;
+    // when even that is not enough, it uses the room below its rectangle rather than lose a
+    // line.
     void Fit() {
-        const int needed =
-            fontMetrics().boundingRect(QRect(0, 0, m_rect.width(), 10000), Flags(), m_text).height();
-        setGeometry(m_rect.x(), m_rect.y(), m_rect.width(), std::max(m_rect.height(), needed));
+        if (m_rect.isEmpty() || parentWidget() == nullptr)
+            return;
+        const QFont base = parentWidget()->font();
+        const int flags = Flags();
+        const LabelFit fit = FitLabel(m_rect, m_room, m_align, base, [&](const QFont& font, int width) {
+            const QFontMetrics metrics(font);
+            const QRect box = metrics.boundingRect(QRect(0, 0, width, 100000), flags, m_text);
+            return box.width() <= width && box.height() <= std::max(m_rect.height(), metrics.height());
+        });
+        setFont(fit.font);
+        int height = m_rect.height();
+        if (!fit.fits)
+            height = std::max(
+                height,
+                fontMetrics().boundingRect(QRect(0, 0, m_rect.width(), 100000), flags, m_text).height());
+        setGeometry(fit.x, m_rect.y(), fit.width, height);
     }
 
     Qt::Alignment m_align;
     QString m_text;
     QRect m_rect;
+    TextRoom m_room{0, 0};
 };
 
 // Group box as the classic dialog draws it: an etched frame with the caption on its top line.
@@ -259,7 +281,15 @@ class PageDialog : public QDialog {
 struct Control {
     ControlTemplate tmpl;
     QWidget* widget = nullptr;
-    std::string text; // as the page sees it ("\r\n" in multi-line edits)
+    // As the page sees it ("\r\n" in multi-line edits). After typing in a multi-line edit it is
+    // `stale`: the widget holds the text, converted only when the page reads it.
+    mutable std::string text;
+    mutable bool stale = false;
+    qsizetype count = 0; // a multi-line edit's length as its limit counts it
+    int insertAt = -1;   // the stretch a user's edit inserted into a multi-line edit
+    int inserted = 0;
+    TextRoom room{0, 0};  // how far a radio button's or check box's label may reach
+    bool onWhite = false; // lies on a white rectangle (the header)
     bool visible = true;
     bool enabled = true;
     bool readOnly = false;
@@ -276,6 +306,60 @@ struct Control {
 // Characters a multi-line edit counts for its limit: a line break is CR LF.
 qsizetype LimitChars(const QString& text, bool multiline) {
     return text.size() + (multiline ? text.count(u'\n') : 0);
+}
+
+// Multi-line edits are QPlainTextEdit, which stays quick with megabytes of text. A borderless
+// one (an info box) is a QTextEdit: only there can its lines be set as close as the font's
+// height, so that its lines fit the rectangle made for them.
+QTextDocument* EditDocument(const QWidget* w) {
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w))
+        return plain->document();
+    if (const auto* rich = qobject_cast<const QTextEdit*>(w))
+        return rich->document();
+    return nullptr;
+}
+
+void SetEditCursor(QWidget* w, int position) {
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+        QTextCursor cursor = plain->textCursor();
+        cursor.setPosition(position);
+        plain->setTextCursor(cursor);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
+        QTextCursor cursor = rich->textCursor();
+        cursor.setPosition(position);
+        rich->setTextCursor(cursor);
+    }
+}
+
+void SetEditText(QWidget* w, const QString& text) {
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+        plain->setPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
+        rich->setPlainText(text);
+        QTextBlockFormat lines;
+        lines.setLineHeight(rich->fontMetrics().height(), QTextBlockFormat::FixedHeight);
+        QTextCursor all(rich->document());
+        all.select(QTextCursor::Document);
+        all.mergeBlockFormat(lines); // blocks typed later take the format of the block they split
+    }
+}
+
+// A multi-line edit's length as its limit counts it (a line break is two), without reading
+// its text.
+qsizetype DocumentChars(const QTextDocument& doc) {
+    return doc.characterCount() - 1 + doc.blockCount() - 1;
+}
+
+// Typed text as the edit may hold it: block breaks as '\n', no CR, '?' for what cp1252 lacks.
+QString FilterTyped(const QString& typed, bool multiline) {
+    QString text = typed;
+    for (QChar& ch : text)
+        if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator)
+            ch = u'\n';
+    text.remove(u'\r');
+    if (!multiline)
+        text.remove(u'\n');
+    return Cp1252Only(text);
 }
 
 class QtWindow : public Window {
@@ -312,11 +396,12 @@ class QtWindow : public Window {
         if (c.tmpl.kind == ControlKind::ComboBox)
             return c.curSel >= 0 && c.curSel < static_cast<int>(c.tmpl.items.size()) ? c.tmpl.items[c.curSel]
                                                                                      : "";
-        return c.text;
+        return Text(c);
     }
     void SetText(int id, std::string_view text) override {
         Control& c = At(id);
         c.text.assign(text);
+        c.stale = false;
         c.modified = false;
         ShowText(c);
     }
@@ -463,7 +548,18 @@ class QtWindow : public Window {
     }
     Control& At(int id) { return const_cast<Control&>(static_cast<const QtWindow*>(this)->At(id)); }
 
+    const std::string& Text(const Control& c) const {
+        if (c.stale) {
+            c.text = LfToCrLf(ToStdString(EditDocument(c.widget)->toPlainText()));
+            c.stale = false;
+        }
+        return c.text;
+    }
+
     void Build(const ControlTemplate& t, std::size_t index);
+    void FitButtonLabel(Control& c, const QString& text);
+    void NoteInsertion(int id, int position, int added);
+    void UserEditedMultiline(Control& c);
     void FindLabels();
     void UpdateName(Control& c);
     QString LabelText(std::size_t index) const;
@@ -662,20 +758,36 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     }
     case ControlKind::Edit:
         if ((t.style & kMultiline) != 0) {
-            auto* edit = new QPlainTextEdit(parent);
-            edit->setTabChangesFocus(true);
-            edit->setLineWrapMode((t.style & (kHScroll | kAutoHScroll)) != 0 ? QPlainTextEdit::NoWrap
-                                                                             : QPlainTextEdit::WidgetWidth);
-            edit->setVerticalScrollBarPolicy((t.style & kVScroll) != 0 ? Qt::ScrollBarAlwaysOn
-                                                                       : Qt::ScrollBarAlwaysOff);
-            edit->setHorizontalScrollBarPolicy((t.style & kHScroll) != 0 ? Qt::ScrollBarAlwaysOn
-                                                                         : Qt::ScrollBarAlwaysOff);
+            auto setUp = [&](auto* edit) {
+                using Edit = std::remove_pointer_t<decltype(edit)>;
+                edit->setTabChangesFocus(true);
+                // A classic edit control puts a tab stop every 32 dialog units.
+                edit->setTabStopDistance(DluToPxX(32));
+                edit->setLineWrapMode((t.style & (kHScroll | kAutoHScroll)) != 0 ? Edit::NoWrap
+                                                                                 : Edit::WidgetWidth);
+                edit->setVerticalScrollBarPolicy((t.style & kVScroll) != 0 ? Qt::ScrollBarAlwaysOn
+                                                                           : Qt::ScrollBarAlwaysOff);
+                edit->setHorizontalScrollBarPolicy((t.style & kHScroll) != 0 ? Qt::ScrollBarAlwaysOn
+                                                                             : Qt::ScrollBarAlwaysOff);
+                if ((t.style & kNoBorder) != 0) {
+                    edit->setFrameShape(QFrame::NoFrame);
+                    edit->document()->setDocumentMargin(0);
+                }
+                // Typing reports only the stretch it inserted, so a long text is not read
+                // whole on every key.
+                QObject::connect(
+                    edit->document(), &QTextDocument::contentsChange, edit,
+                    [this, id](int position, int, int added) { NoteInsertion(id, position, added); });
+                QObject::connect(edit, &Edit::textChanged, edit, [this, id] { UserEdited(id); });
+                w = edit;
+            };
             if ((t.style & kNoBorder) != 0) {
-                edit->setFrameShape(QFrame::NoFrame);
-                edit->document()->setDocumentMargin(0);
+                auto* edit = new QTextEdit(parent);
+                edit->setAcceptRichText(false);
+                setUp(edit);
+            } else {
+                setUp(new QPlainTextEdit(parent));
             }
-            QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, id] { UserEdited(id); });
-            w = edit;
         } else {
             auto* edit = new QLineEdit(parent);
             edit->setFrame((t.style & kNoBorder) == 0);
@@ -710,8 +822,9 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     if (t.kind == ControlKind::ComboBox) // the template height includes the opened list
         geometry.setHeight(std::min(rect.height(), w->sizeHint().height()));
     w->setGeometry(geometry);
+    const TextRoom room = RoomOf(m_dialog.Template().controls, index, m_dlg->width());
     if (t.kind == ControlKind::Static)
-        static_cast<StaticText*>(w)->Place(geometry);
+        static_cast<StaticText*>(w)->Place(geometry, room);
 
     // Keyboard focus: tab stops are reached with Tab, other input controls only by clicking.
     switch (t.kind) {
@@ -754,8 +867,11 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     c.visible = (t.style & kHidden) == 0;
     c.enabled = (t.style & kDisabled) == 0;
     c.readOnly = (t.style & kReadOnly) != 0;
+    c.room = room;
+    for (const ControlTemplate& other : m_dialog.Template().controls)
+        c.onWhite = c.onWhite || (other.kind == ControlKind::WhiteRect && PxRect(other).contains(rect));
     w->installEventFilter(new ControlFilter(*this, id, w));
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
+    if (auto* edit = qobject_cast<QAbstractScrollArea*>(w))
         edit->viewport()->installEventFilter(new ControlFilter(*this, id, w));
     ShowText(c);
     ApplyReadOnly(c);
@@ -776,24 +892,23 @@ void QtWindow::ShowText(Control& c) {
     case ControlKind::RadioButton:
     case ControlKind::CheckBox: {
         auto* button = static_cast<QAbstractButton*>(w);
-        QString label = text;
-        if ((c.tmpl.style & kMultiline) != 0) {
-            int room = w->width() - 8;
-            if (c.tmpl.kind != ControlKind::PushButton)
-                room = w->width() - w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) -
-                       w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) - 4;
-            label = WrapLabel(text, w->fontMetrics(), room);
+        if (c.tmpl.kind == ControlKind::PushButton) {
+            button->setText(
+                (c.tmpl.style & kMultiline) != 0 ? WrapLabel(text, w->fontMetrics(), w->width() - 8) : text);
+        } else {
+            FitButtonLabel(c, text);
         }
-        button->setText(label);
         // The dialog handles Alt+letter itself (Tab order, labels, hidden controls); Qt's own
         // mnemonic shortcut of the button would press it a second time, and later.
         button->setShortcut(QKeySequence());
         break;
     }
     case ControlKind::Edit:
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
-            const QSignalBlocker block(edit);
-            edit->setPlainText(ToQString(CrLfToLf(c.text)));
+        if (QTextDocument* doc = EditDocument(w)) {
+            const QSignalBlocker block(w);
+            SetEditText(w, ToQString(CrLfToLf(c.text)));
+            c.count = DocumentChars(*doc);
+            c.stale = false;
         } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
             const QSignalBlocker block(line);
             FitLineEditLength(c);
@@ -809,6 +924,36 @@ void QtWindow::ShowText(Control& c) {
         for (auto& [otherId, other] : m_controls)
             if (other.labelIndex == static_cast<std::ptrdiff_t>(c.index))
                 UpdateName(other);
+}
+
+// The text area of a radio button or check box `width` pixels wide, as the style lays it out.
+QRect ButtonTextArea(const QAbstractButton& button, int width) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.rect = QRect(0, 0, width, button.height());
+    return button.style()->subElementRect(qobject_cast<const QRadioButton*>(&button) != nullptr
+                                              ? QStyle::SE_RadioButtonContents
+                                              : QStyle::SE_CheckBoxContents,
+                                          &option, &button);
+}
+
+void QtWindow::FitButtonLabel(Control& c, const QString& text) {
+    auto* button = static_cast<QAbstractButton*>(c.widget);
+    const bool multiline = (c.tmpl.style & kMultiline) != 0;
+    const QRect home = PxRect(c.tmpl);
+    constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic; // as the style draws it
+    auto label = [&](const QFontMetrics& metrics, int width) {
+        return multiline ? WrapLabel(text, metrics, ButtonTextArea(*button, width).width()) : text;
+    };
+    const LabelFit fit =
+        FitLabel(home, c.room, Qt::AlignLeft, m_dlg->font(), [&](const QFont& font, int width) {
+            const QFontMetrics metrics(font);
+            const QRect area = ButtonTextArea(*button, width);
+            return area.contains(metrics.boundingRect(area, kFlags, label(metrics, width)));
+        });
+    button->setFont(fit.font);
+    button->setGeometry(fit.x, home.y(), fit.width, home.height());
+    button->setText(label(QFontMetrics(fit.font), fit.width));
 }
 
 // The static text that labels `field` by its place when no label comes before it in template
@@ -998,16 +1143,26 @@ bool QtWindow::MnemonicRequest(QChar ch) {
 void QtWindow::ApplyReadOnly(Control& c) {
     if (c.tmpl.kind != ControlKind::Edit)
         return;
-    // A read-only edit shows the window colour, as classic read-only edits do; a borderless
-    // edit on the white header keeps its white.
+    // As classic edits: a disabled or read-only edit with a border shows the window face, an
+    // editable one the white of input fields. A borderless edit on the white header stays
+    // white; one on the window face is transparent unless the user can type into it.
     QPalette palette = c.widget->palette();
-    palette.setBrush(QPalette::Base, c.readOnly ? m_dlg->palette().brush(QPalette::Window)
-                                                : QApplication::palette().brush(QPalette::Base));
-    if ((c.tmpl.style & kNoBorder) != 0 && !c.readOnly)
-        palette.setBrush(QPalette::Base, Qt::white);
+    const QBrush face = m_dlg->palette().brush(QPalette::Window);
+    const QBrush field = QApplication::palette().brush(QPalette::Active, QPalette::Base);
+    QBrush shown = c.readOnly ? face : field;
+    QBrush disabled = face;
+    if ((c.tmpl.style & kNoBorder) != 0) {
+        shown = c.onWhite ? QBrush(Qt::white) : c.readOnly ? QBrush(Qt::transparent) : field;
+        disabled = c.onWhite ? QBrush(Qt::white) : QBrush(Qt::transparent);
+    }
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setBrush(group, QPalette::Base, shown);
+    palette.setBrush(QPalette::Disabled, QPalette::Base, disabled);
     c.widget->setPalette(palette);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(c.widget))
         edit->setReadOnly(c.readOnly);
+    else if (auto* rich = qobject_cast<QTextEdit*>(c.widget))
+        rich->setReadOnly(c.readOnly);
     else if (auto* line = qobject_cast<QLineEdit*>(c.widget))
         line->setReadOnly(c.readOnly);
 }
@@ -1025,20 +1180,20 @@ void QtWindow::UserEdited(int id) {
     Control& c = At(id);
     if (m_programDepth > 0)
         return;
-    const bool multiline = c.Multiline();
-    auto* plain = qobject_cast<QPlainTextEdit*>(c.widget);
-    auto* line = qobject_cast<QLineEdit*>(c.widget);
-    const QString now = plain != nullptr ? plain->toPlainText() : line->text();
-    const int cursor = plain != nullptr ? plain->textCursor().position() : line->cursorPosition();
+    if (c.Multiline()) {
+        UserEditedMultiline(c);
+        return;
+    }
+    constexpr bool multiline = false;
+    auto* line = static_cast<QLineEdit*>(c.widget);
+    const QString now = line->text();
+    const int cursor = line->cursorPosition();
 
     // Only what cp1252 holds can be typed; a one-line edit takes no line breaks.
-    QString typed = Cp1252Only(now);
-    typed.remove(u'\r');
-    if (!multiline)
-        typed.remove(u'\n');
+    QString typed = FilterTyped(now, multiline);
 
     // The input limit cuts what was inserted, not what was there before.
-    const QString before = ToQString(multiline ? CrLfToLf(c.text) : c.text);
+    const QString before = ToQString(c.text);
     if (c.limit > 0 && LimitChars(typed, multiline) > c.limit &&
         LimitChars(typed, multiline) > LimitChars(before, multiline)) {
         qsizetype prefix = 0;
@@ -1066,23 +1221,72 @@ void QtWindow::UserEdited(int id) {
         const int pos =
             static_cast<int>(std::clamp<qsizetype>(cursor - (now.size() - typed.size()), 0, typed.size()));
         const Program guard(*this);
-        if (plain != nullptr) {
-            const QSignalBlocker block(plain);
-            plain->setPlainText(typed);
-            QTextCursor tc = plain->textCursor();
-            tc.setPosition(pos);
-            plain->setTextCursor(tc);
-        } else {
-            const QSignalBlocker block(line);
-            line->setText(typed);
-            line->setCursorPosition(pos);
-        }
+        const QSignalBlocker block(line);
+        line->setText(typed);
+        line->setCursorPosition(pos);
     }
-    c.text = multiline ? LfToCrLf(ToStdString(typed)) : ToStdString(typed);
+    c.text = ToStdString(typed);
     c.modified = true;
     FitLineEditLength(c);
     if (Routable())
         m_dialog.OnCommand(id, Notify::Change);
+}
+
+void QtWindow::NoteInsertion(int id, int position, int added) {
+    Control& c = At(id);
+    if (m_programDepth > 0)
+        return;
+    // Several changes before the text-changed signal: keep the stretch that covers them all.
+    if (c.insertAt < 0) {
+        c.insertAt = position;
+        c.inserted = added;
+        return;
+    }
+    const int end = std::max(c.insertAt + c.inserted, position + added);
+    c.insertAt = std::min(c.insertAt, position);
+    c.inserted = end - c.insertAt;
+}
+
+void QtWindow::UserEditedMultiline(Control& c) {
+    QTextDocument& doc = *EditDocument(c.widget);
+    const int at = std::clamp(c.insertAt, 0, doc.characterCount() - 1);
+    const int added = std::clamp(c.inserted, 0, doc.characterCount() - 1 - at);
+    c.insertAt = -1;
+    c.inserted = 0;
+    if (added > 0) {
+        // Only the inserted stretch is filtered and cut: the rest was checked when it came.
+        QTextCursor range(&doc);
+        range.setPosition(at);
+        range.setPosition(at + added, QTextCursor::KeepAnchor);
+        QString inserted = range.selectedText();
+        inserted.replace(QChar::ParagraphSeparator, u'\n');
+        QString typed = FilterTyped(inserted, true);
+        // The input limit cuts what was inserted, not what was there before.
+        const qsizetype kept = DocumentChars(doc) - LimitChars(inserted, true);
+        const qsizetype total = kept + LimitChars(typed, true);
+        if (c.limit > 0 && total > c.limit && total > c.count) {
+            qsizetype room = std::max<qsizetype>(0, c.limit - kept);
+            qsizetype n = 0;
+            for (; n < typed.size(); ++n) {
+                const qsizetype width = typed[n] == u'\n' ? 2 : 1;
+                if (width > room)
+                    break;
+                room -= width;
+            }
+            typed.truncate(n);
+        }
+        if (typed != inserted) {
+            const Program guard(*this);
+            const QSignalBlocker block(c.widget);
+            range.insertText(typed);
+            SetEditCursor(c.widget, at + static_cast<int>(typed.size()));
+        }
+    }
+    c.count = DocumentChars(doc);
+    c.stale = true;
+    c.modified = true;
+    if (Routable())
+        m_dialog.OnCommand(c.tmpl.id, Notify::Change);
 }
 
 void QtWindow::UserToggled(int id) {
