@@ -23,6 +23,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <mutex>
@@ -725,9 +726,10 @@ class RandomUser : public Agent, public Services {
     }
 
     // Runs sessions until `actions` actions have been made. An action that does not come back
-    // within kHangSeconds is a hang: the run is stopped with the seed and the last actions.
-    void Run(long actions) {
-        std::thread watchdog([this] { Watch(); });
+    // within kHangSeconds is a hang: the run is stopped with the seed and the last actions,
+    // after `onHang` has cleaned up.
+    void Run(long actions, const std::function<void()>& onHang) {
+        std::thread watchdog([this, &onHang] { Watch(onHang); });
         while (m_stats.actions < actions) {
             const long before = m_stats.actions;
             RunSession(actions - m_stats.actions);
@@ -775,6 +777,7 @@ class RandomUser : public Agent, public Services {
         ++m_stats.actions;
         m_actionNumber = m_stats.actions;
         m_current = &page;
+        m_dialogsThisAction = 0;
         if (&page == m_welcome)
             ActOnWelcome(page);
         else
@@ -786,6 +789,7 @@ class RandomUser : public Agent, public Services {
 
     MsgAnswer MessageBox(const std::string& caption, const std::string& text, MsgButtons buttons,
                          MsgIcon /*icon*/, int defaultButton) override {
+        CountDialog();
         if (caption.empty() || !IsControlText(caption) || !IsControlText(text))
             Fail("message box with a broken caption or text: " + Quote(caption) + " " + Shorten(text));
         const int count = buttons == MsgButtons::Ok ? 1 : buttons == MsgButtons::YesNo ? 2 : 3;
@@ -806,6 +810,7 @@ class RandomUser : public Agent, public Services {
     std::optional<std::string> SaveFileDialog(const std::string& /*filter*/,
                                               const std::string& /*defaultExt*/,
                                               const std::string& proposedName) override {
+        CountDialog();
         // The proposed name is a name, not a path, and holds nothing a file name cannot hold.
         if (!IsControlText(proposedName) || proposedName.find('/') != std::string::npos ||
             std::any_of(proposedName.begin(), proposedName.end(),
@@ -823,6 +828,7 @@ class RandomUser : public Agent, public Services {
 
     std::optional<std::string> OpenFileDialog(const std::string& /*filter*/,
                                               const std::string& /*defaultExt*/) override {
+        CountDialog();
         if (m_rng.Percent(10)) {
             Note("  open-dialog -> cancel");
             return std::nullopt;
@@ -952,7 +958,7 @@ class RandomUser : public Agent, public Services {
         return trace;
     }
 
-    void Watch() {
+    void Watch(const std::function<void()>& onHang) {
         static constexpr int kHangSeconds = 30;
         std::unique_lock<std::mutex> lock(m_mutex);
         long seen = -1;
@@ -967,6 +973,7 @@ class RandomUser : public Agent, public Services {
                           << " s) with MIREL_RANDOM_SEED=" << m_seed << ", session " << m_sessionNumber
                           << ", action " << m_actionNumber << "; the last actions:\n"
                           << Trace() << std::flush;
+                onHang();
                 std::abort();
             }
         }
@@ -978,6 +985,12 @@ class RandomUser : public Agent, public Services {
             CheckRecord(*m_record, m_started, m_pathKept, open ? page.ClassName() : "");
         if (open)
             CheckControls(page);
+    }
+
+    // A page that keeps asking without the user doing anything is caught in a loop.
+    void CountDialog() {
+        if (++m_dialogsThisAction > 100)
+            Fail("one action brought up more than 100 message boxes and file dialogs");
     }
 
     static bool Usable(const Dialog& page, int id) {
@@ -1136,6 +1149,7 @@ class RandomUser : public Agent, public Services {
     bool m_started = false;
     bool m_pathKept = false;
     bool m_careful = false;
+    int m_dialogsThisAction = 0;
     LocalTime m_clock;
 
     // Shared with the watchdog.
@@ -1212,7 +1226,10 @@ TEST(RandomUser, EveryProductSurvivesRandomUsers) {
     for (std::uint64_t seed : seeds) {
         const Folder folder(root.Path() + "/seed-" + std::to_string(seed));
         RandomUser user(seed, folder, trace);
-        user.Run(actions);
+        user.Run(actions, [&] {
+            std::error_code ec;
+            fs::remove_all(root.Path(), ec);
+        });
         total.Add(user.Statistics());
         found.insert(found.end(), user.Failures().begin(), user.Failures().end());
     }
