@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // A typed text written back with the log's quoting reads the same again.
             const std::string line = "type " + std::to_string(d.id) + " " + mirel::scenario::Quote(d.text);
             const auto again = mirel::scenario::ParseScript(line);
-            if (d.text.find_first_of("\r") == std::string::npos) {
+            if (d.text.find('\r') == std::string::npos) {
                 FUZZ_CHECK(again.size() == 1);
                 FUZZ_CHECK(again[0].text == d.text);
             }

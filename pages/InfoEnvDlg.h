@@ -26,7 +26,7 @@ class CInfoEnvDlg : public CPageDlg {
 
   private:
     bool IsFullVersion() const { return m_pRecord->m_nVersion == 4; }
-    void ChooseEnvironment(int env);
+    void ChooseEnvironment(int chosen);
     void OnWindowsVersion();
     void ShowServicePack(bool show);
     void EnableBatch(bool enable);

@@ -1,12 +1,16 @@
 #include "pages/PostCardDlg.h"
 
+#include <array>
+#include <tuple>
+#include <type_traits>
+
 #include "platform/Text.h"
 
 namespace mirel {
 namespace {
 
-constexpr int kAnswerIds[2] = {1067, 1068};
-constexpr int kOptionIds[3] = {1069, 1070, 1071};
+constexpr std::array<int, 2> kAnswerIds = {1067, 1068};
+constexpr std::array<int, 3> kOptionIds = {1069, 1070, 1071};
 // Characters of a typed value that the summary box shows.
 constexpr std::size_t kShownChars = 17;
 // The node after the last one: passed through while Next finishes the page.
@@ -123,7 +127,7 @@ void CPostCardDlg::RefreshPage(bool full) {
     ShowNode();
 }
 
-std::string CPostCardDlg::SummaryValue(const std::string& value, bool shorten) const {
+std::string CPostCardDlg::SummaryValue(const std::string& value, bool shorten) {
     if (!shorten)
         return CrLfToLf(value);
     // The box shows the first characters only, each line break as one blank.
@@ -156,7 +160,9 @@ void CPostCardDlg::AppendSection(const PostSection& section, bool full) {
     for (const SummaryLine& line : section.lines) {
         if (line.when != kAlways && line.when != value)
             continue;
-        const std::string* typed = line.value != nullptr ? &(r.*line.value) : nullptr;
+        // A line of a typed form always names its record field; any other line reads as empty.
+        static const std::string kNoValue;
+        const std::string* typed = line.value != nullptr ? &(r.*line.value) : &kNoValue;
         switch (line.form) {
         case LineForm::Answer:
             out += m_strIndent;
@@ -212,7 +218,8 @@ void CPostCardDlg::AppendSection(const PostSection& section, bool full) {
 void CPostCardDlg::ShowSubQuestion(const char* question, const std::array<const char*, 3>& options) {
     m_strSubQuestion = TextOr(question);
     ShowItem(1193, question != nullptr);
-    for (std::size_t i = 0; i < options.size(); ++i) {
+    static_assert(kOptionIds.size() == std::tuple_size_v<std::remove_reference_t<decltype(options)>>);
+    for (std::size_t i = 0; i < kOptionIds.size(); ++i) {
         SetItemText(kOptionIds[i], TextOr(options[i]));
         ShowItem(kOptionIds[i], question != nullptr && options[i] != nullptr);
     }
@@ -235,7 +242,8 @@ void CPostCardDlg::ShowNode() {
 
     m_strQuestion = TextOr(node->question);
     ShowItem(1194, node->question != nullptr);
-    for (std::size_t i = 0; i < node->answers.size(); ++i) {
+    static_assert(kAnswerIds.size() == std::tuple_size_v<decltype(node->answers)>);
+    for (std::size_t i = 0; i < kAnswerIds.size(); ++i) {
         SetItemText(kAnswerIds[i], TextOr(node->answers[i]));
         ShowItem(kAnswerIds[i], node->answers[i] != nullptr);
     }

@@ -41,7 +41,7 @@ class CPostCardDlg : public CPageDlg {
     void SetUpCard();
     void AppendSection(const PostSection& section, bool full);
     // A typed value as the summary shows it.
-    std::string SummaryValue(const std::string& value, bool shorten) const;
+    static std::string SummaryValue(const std::string& value, bool shorten);
     // Shows or hides the parts of a follow-up; `clicked`: opened by the user, not by a stored
     // answer.
     void ApplyFollowUp(const PostNode& node, const PostFollowUp& followUp, bool clicked);

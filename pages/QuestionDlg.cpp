@@ -201,7 +201,7 @@ void CQuestionDlg::OnNext() {
             return; // no tree is that deep
         step.m_nChoice = m_nOption;
         step.m_strNote = TrimLeft(m_strAnswer);
-        m_pRecord->m_aSteps[static_cast<std::size_t>(m_nLevel + 1)].m_nNode =
+        m_pRecord->m_aSteps[static_cast<std::size_t>(m_nLevel) + 1].m_nNode =
             m_anNext[static_cast<std::size_t>(m_nOption)];
         ++m_nLevel;
         ShowCurrentNode();

@@ -1,5 +1,6 @@
 #include "pages/WinEnvDlg.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "pages/TestStartDlg.h"
@@ -38,10 +39,7 @@ std::string Trimmed(const std::string& s) {
 }
 
 bool IsNtFamily(const std::string& os) {
-    for (std::string_view nt : kNtFamily)
-        if (os == nt)
-            return true;
-    return false;
+    return std::ranges::any_of(kNtFamily, [&os](std::string_view nt) { return os == nt; });
 }
 
 } // namespace

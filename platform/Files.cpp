@@ -11,6 +11,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #include "platform/Services.h"
 
@@ -62,7 +63,14 @@ std::optional<std::string> ResolveLinks(const std::string& path) {
         if (n < 0)
             return current;
         target.resize(static_cast<std::size_t>(n));
-        current = (!target.empty() && target[0] == '/') ? target : FolderOf(current) + "/" + target;
+        if (!target.empty() && target[0] == '/') {
+            current = std::move(target);
+        } else {
+            std::string next = FolderOf(current);
+            next += '/';
+            next += target;
+            current = std::move(next);
+        }
     }
     return std::nullopt;
 }

@@ -162,10 +162,10 @@ std::string TypedText(std::string_view utf8, bool multiline, std::size_t maxChar
         bool ok;
         const std::size_t start = pos;
         pos += Decode(utf8, pos, cp, ok);
-        std::string piece;
-        if (cp == '\r') {
+        if (cp == '\r')
             continue; // a line break is the LF; a CR alone is not typed
-        } else if (cp == '\n') {
+        std::string piece;
+        if (cp == '\n') {
             if (!multiline)
                 continue;
             piece = "\r\n";

@@ -82,7 +82,8 @@ class HeadlessWindow : public Window {
     void SetCaption(std::string_view caption) override { m_caption.assign(caption); }
     Rect GetRect() const override { return m_rect; }
     void MoveTo(int x, int y) override {
-        const int w = m_rect.Width(), h = m_rect.Height();
+        const int w = m_rect.Width();
+        const int h = m_rect.Height();
         m_rect = Rect{x, y, x + w, y + h};
     }
     void SetIcon(int /*iconId*/) override {}

@@ -1,5 +1,4 @@
 #include <QByteArray>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtGlobal>
 #include <gtest/gtest.h>
@@ -18,16 +17,15 @@ QtEnvironment& Environment() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    // Qt's file dialog keeps its history in the user's settings; the tests keep theirs in a
-    // folder of their own that goes away with them.
-    const QTemporaryDir settings;
-    if (!settings.isValid())
+    // The tests run with a home and user folders of their own that go away with them, so
+    // nothing they do lands in the real ones, and a test can see what the program leaves there.
+    const QTemporaryDir home, config, other;
+    if (!home.isValid() || !config.isValid() || !other.isValid())
         return 1;
-    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
-    qputenv("XDG_CACHE_HOME", settings.path().toUtf8());
-    qputenv("XDG_DATA_HOME", settings.path().toUtf8());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    for (const char* name : {"XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        qputenv(name, other.path().toUtf8());
     testing::InitGoogleTest(&argc, argv);
     const std::unique_ptr<mirel::qt::QtEnvironment> environment = mirel::qt::CreateEnvironment(argc, argv);
     mirel::qt::test::g_environment = environment.get();

@@ -47,13 +47,19 @@ const std::vector<FieldCase> kFields = {
 TEST(ContactDlg, EveryEditStopsAtItsLimitAndReachesItsOwnField) {
     // Each edit gets a text of its own, longer than any limit; Abbrechen stores them unchecked, and
     // the next showing fills every edit from its field.
-    std::string script, shows, expected = "page CContactDlg\n";
+    std::string script;
+    std::string shows;
+    std::string expected = "page CContactDlg\n";
     for (const FieldCase& f : kFields) {
         const std::string id = std::to_string(f.id);
         script += Type(f.id, id + std::string(120, 'x'));
         shows += "show " + id + "\n";
-        expected += "control " + id + " text=\"" + id + std::string(f.limit - 4, 'x') +
-                    "\" visible=1 enabled=1 readonly=0\n";
+        expected += "control ";
+        expected += id;
+        expected += " text=\"";
+        expected += id;
+        expected += std::string(f.limit - 4, 'x');
+        expected += "\" visible=1 enabled=1 readonly=0\n";
     }
     ReportRecord record;
     CContactDlg page(&record);

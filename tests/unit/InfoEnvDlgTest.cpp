@@ -18,8 +18,8 @@ TEST(InfoEnvDlg, ChecksComeInOrderWithCaptionTextAndFocus) {
     const char* const noVersion = "Bitte tragen Sie die Quorix*Info Versionsnummer ein.";
     const char* const noSp = "Bitte tragen Sie den installierten Service Pack ein.";
     const std::string win = "click 1152\ntype 1155 \"   \"\n"; // blanks pass the version check
-    const std::string dos = "click 1114\ntype 1155 \"1.0\"\ntype 1049 ",
-                      test = "click 1154\ntype 1155 \"1.0\"\n";
+    const std::string dos = "click 1114\ntype 1155 \"1.0\"\ntype 1049 ";
+    const std::string test = "click 1154\ntype 1155 \"1.0\"\n";
     test::ExpectChecks(
         {
             {4, "", incomplete, "Bitte wählen Sie eine Startumgebung aus.", 1116},

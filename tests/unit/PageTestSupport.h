@@ -58,7 +58,8 @@ template <class Make> void ExpectChecks(const std::vector<CheckCase>& cases, int
 // hidden, d when disabled, x when checked, and "=text" when the name ends with "=".
 inline std::string States(const Dialog& page, const std::string& ids) {
     std::istringstream in(ids);
-    std::string name, out;
+    std::string name;
+    std::string out;
     while (in >> name) {
         const int id = std::stoi(name);
         out += (out.empty() ? "" : " ") + std::to_string(id) + (page.IsItemVisible(id) ? "" : "h") +

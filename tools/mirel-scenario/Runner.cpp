@@ -179,12 +179,12 @@ void Runner::Step(Dialog& page) {
         if (!Ignored(page, d, false))
             page.UserClick(d.id);
     } else if (d.verb == "type") {
-        if (c->kind != ControlKind::Edit)
+        if (c == nullptr || c->kind != ControlKind::Edit)
             Error(d, "control " + std::to_string(d.id) + " is not an edit");
         if (!Ignored(page, d, true))
             page.UserType(d.id, d.text);
     } else if (d.verb == "select") {
-        if (c->kind != ControlKind::ComboBox)
+        if (c == nullptr || c->kind != ControlKind::ComboBox)
             Error(d, "control " + std::to_string(d.id) + " is not a list");
         if (d.number < 0 || d.number >= page.GetListCount(d.id))
             Error(d, "list " + std::to_string(d.id) + " has no entry " + std::to_string(d.number));

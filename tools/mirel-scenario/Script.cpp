@@ -79,7 +79,8 @@ bool ParseClock(const std::string& date, const std::string& time, Directive& d) 
     };
     if (date.size() != 10 || date[4] != '-' || date[7] != '-' || time.size() != 5 || time[2] != ':')
         return false;
-    int hi = 0, lo = 0;
+    int hi = 0;
+    int lo = 0;
     if (!two(date, 0, hi) || !two(date, 2, lo) || !two(date, 5, d.month) || !two(date, 8, d.day) ||
         !two(time, 0, d.hour) || !two(time, 3, d.minute))
         return false;
@@ -123,7 +124,8 @@ Directive ParseLine(std::string_view line, int number) {
         else
             ok = r.Word(d.word) && d.word == "cancel";
     } else if (verb == "clock") {
-        std::string date, time;
+        std::string date;
+        std::string time;
         ok = r.Blank() && r.Word(date) && r.Blank() && r.Word(time) && ParseClock(date, time, d);
     } else {
         return fail("unknown directive \"" + verb + "\"");
