@@ -199,6 +199,21 @@ void Dialog::UserKey(Key key) {
                m_pWnd->IsEnabled(c->id);
     };
     const ControlTemplate* focused = m_pTemplate->Find(m_nFocus);
+    if (focused != nullptr && focused->kind == ControlKind::Edit &&
+        (focused->style & (kMultiline | kWantReturn)) == (kMultiline | kWantReturn)) {
+        // A multi-line edit that takes Return keeps it: a line break at the end of its text
+        // (the caret's place after typing), nothing in a read-only box.
+        if (!m_pWnd->IsReadOnly(focused->id)) {
+            const std::string text = m_pWnd->GetText(focused->id);
+            const int limit = m_pWnd->GetLimit(focused->id);
+            if (limit <= 0 || CharCount(text) + 2 <= static_cast<std::size_t>(limit)) {
+                m_pWnd->SetText(focused->id, text + "\r\n");
+                m_pWnd->SetModify(focused->id, true);
+                OnCommand(focused->id, Notify::Change);
+            }
+        }
+        return;
+    }
     if (usable(focused) || (focused != nullptr && focused->kind == ControlKind::Picture &&
                             (focused->style & kNotify) != 0 && m_pWnd->IsVisible(focused->id))) {
         UserClick(focused->id);

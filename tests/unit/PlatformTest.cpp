@@ -114,6 +114,10 @@ TEST(UserActions, NotificationsAndState) {
         {"click 1100\nclick 1150\n", "click 1150\n", "page GalleryDlg\nend\n"},
         // Return presses the default button, Escape is the page's cancel command.
         {"key escape\nclose\nkey enter\n", "cancel\nclose\nclick 1016\n", "page GalleryDlg\n"},
+        // Return in a multi-line edit that takes it is a line break there, not the default button.
+        {"type 1102 \"a\"\nfocus 1102\nkey enter\nshow 1102\n",
+         "change 1102\nkillfocus 1171\nsetfocus 1102\nchange 1102\n",
+         "page GalleryDlg\ncontrol 1102 text=\"a\\r\\n\" visible=1 enabled=1 readonly=0\nend\n"},
         // Return with the focus on a push button presses that button.
         {"focus 1015\nkey enter\n", "killfocus 1171\nsetfocus 1015\nclick 1015\n", "page GalleryDlg\n"},
     };
