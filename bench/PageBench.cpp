@@ -76,7 +76,7 @@ void ShowPage(benchmark::State& state, Host& host, const PageCase& c, int times)
     prepared.m_bBack = c.back ? 1 : 0;
     bench::Session session(host);
     try {
-        for (auto _ : state) {
+        for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark loop idiom
             state.PauseTiming();
             ReportRecord record = prepared;
             state.ResumeTiming();
@@ -102,6 +102,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 } // namespace
 
+// NOLINTNEXTLINE(bugprone-exception-escape): a benchmark run that throws should end with the exception
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -119,7 +120,7 @@ int main(int argc, char** argv) {
                 if (times > 1 && !c.scaled)
                     break;
                 runs.emplace_back(&c, times);
-                if (Records().count({c.version, times}) != 0)
+                if (Records().contains({c.version, times}))
                     continue;
                 ReportRecord record = bench::FullRecord(session, c.version);
                 bench::ScaleTexts(record, static_cast<std::size_t>(times));

@@ -39,7 +39,8 @@ ReportRecord Prepared(int version, int node, bool withTexts = false) {
 // Steps separated by blanks: "next", "back", "1067" clicks 1067, "1092=a_b" types "a b" into 1092.
 std::string Script(const std::string& steps) {
     std::istringstream in(steps);
-    std::string script, step;
+    std::string script;
+    std::string step;
     while (in >> step) {
         std::replace(step.begin(), step.end(), '_', ' ');
         const std::size_t eq = step.find('=');

@@ -41,7 +41,8 @@ TEST(QuestionTrees, ShapeAndCommonTextsOfEveryTree) {
         std::istringstream entries(c.shape);
         for (std::string entry; std::getline(entries, entry, ';');) {
             std::istringstream in(entry);
-            int node = 0, next = 0;
+            int node = 0;
+            int next = 0;
             for (in >> node, in.ignore(1); in >> next;)
                 shape[node].push_back(next);
         }
@@ -124,12 +125,15 @@ TEST(QuestionTrees, EveryPathThroughThePage) {
     for (const TreeCase& c : kTrees) {
         const QuestionTree& tree = c.tree();
         std::vector<std::pair<std::vector<int>, std::vector<int>>> paths;
-        std::vector<int> nodes{0}, options;
+        std::vector<int> nodes{0};
+        std::vector<int> options;
         CollectPaths(tree, nodes, options, paths);
         std::set<int> reached;
         for (const auto& [path, chosen] : paths) {
             EXPECT_LE(path.size(), 10u) << c.name << ": the page keeps ten levels";
-            std::string script, text, where = c.name;
+            std::string script;
+            std::string text;
+            std::string where = c.name;
             bool viaNode9 = false;
             for (std::size_t level = 0; level < path.size(); ++level) {
                 const TreeNode& node = *tree.Find(path[level]);

@@ -269,8 +269,8 @@ TEST(ReportPage, AppendingFiles) {
         ReportRecord record = SampleRecord();
         const Outcome out =
             RunReportPage(record, dir,
-                          "click 1209\nopen \"" + c.path + "\"\n" + (c.reason ? "answer ok\n" : "") +
-                              "click 1205\nsave \"$T/r.txt\"\n");
+                          "click 1209\nopen \"" + c.path + "\"\n" +
+                              (c.reason != nullptr ? "answer ok\n" : "") + "click 1205\nsave \"$T/r.txt\"\n");
         const std::string saved = ReadBytes(dir / "r.txt");
         if (c.reason == nullptr) {
             EXPECT_TRUE(saved == ReportBytes() + AppendedHeader(c.path.substr(3)) + c.appended) << c.path;

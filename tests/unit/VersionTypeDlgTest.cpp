@@ -32,7 +32,8 @@ TEST(VersionTypeDlg, EveryWelcomePictureLeadsToItsProductsButtonsAndIndices) {
         {5, 1274, {"Vollversion", "Demoversion", nullptr, nullptr}, {12, 13}},
     };
     for (const Case& c : cases) {
-        std::string script = "click " + std::to_string(c.picture) + "\n", expected;
+        std::string script = "click " + std::to_string(c.picture) + "\n";
+        std::string expected;
         for (std::size_t i = 0; i < kButtons.size(); ++i) {
             const std::string id = std::to_string(kButtons[i]);
             script += "show " + id + "\n";
@@ -56,7 +57,7 @@ TEST(VersionTypeDlg, EveryWelcomePictureLeadsToItsProductsButtonsAndIndices) {
         for (std::size_t at = log.find("control "); at != std::string::npos;
              at = log.find("control ", at + 1))
             if (const std::string line = log.substr(at, log.find('\n', at) + 1 - at);
-                line.find("visible=1") != line.npos)
+                line.find("visible=1") != std::string::npos)
                 shown += line;
         EXPECT_EQ(shown, expected) << "product " << c.product;
     }
