@@ -13,7 +13,7 @@ for target in build-fuzz/fuzz/fuzz-*; do
   name=$(basename "$target" | sed 's/^fuzz-//' | tr 'A-Z' 'a-z')
   mkdir -p "$work/$name"
   echo "fuzzing $name for ${seconds}s"
-  "$target" -max_total_time="$seconds" -max_len=65536 -print_final_stats=0 \
+  "$target" -max_total_time="$seconds" -max_len=65536 -print_final_stats=0 -artifact_prefix="$work/" \
     "$work/$name" "fuzz/corpus/$name" >"$work/$name.log" 2>&1 || { tail -40 "$work/$name.log"; exit 1; }
 done
 echo "All fuzz targets ran clean."
