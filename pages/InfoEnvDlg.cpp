@@ -158,14 +158,8 @@ void CInfoEnvDlg::OnWindowsVersion() {
 void CInfoEnvDlg::OnNext() {
     UpdateData(true);
     const bool windows = m_nStartEnv == kWindows;
-    struct Rule {
-        bool fails;
-        const char* caption;
-        const char* text;
-        int focus; // 0 = the focus stays where it is
-    };
     // The info product version is tested as typed; a detail of blanks only counts as empty.
-    const Rule rules[] = {
+    NextAfterChecks({
         {m_nStartEnv < 0, "Unvollständige Angaben", "Bitte wählen Sie eine Startumgebung aus.", 0},
         {m_strVersion.empty(), "Unvollständige Angaben",
          "Bitte tragen Sie die Quorix*Info Versionsnummer ein.", 1155},
@@ -176,15 +170,7 @@ void CInfoEnvDlg::OnNext() {
          "Bitte tragen Sie die DOS Version ein.", 1049},
         {m_nStartEnv == kSelfBooting && IsBlank(m_astrDetail[kSelfBooting]), "Quorix*Test Version",
          "Bitte tragen Sie die Quorix*Test Version ein.", 1129},
-    };
-    for (const Rule& rule : rules) {
-        if (rule.fails) {
-            Refuse(rule.caption, rule.text, rule.focus);
-            return;
-        }
-    }
-    SaveToRecord();
-    EndPage();
+    });
 }
 
 void CInfoEnvDlg::SaveToRecord() {

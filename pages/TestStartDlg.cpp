@@ -262,13 +262,7 @@ void CTestStartDlg::OnNext() {
     const bool underDos = m_nStartDos == 1;
     constexpr const char* kBadNumber = "Die Länge der Quorix*Test-Versionsnummer ist ungültig.\nBitte tragen "
                                        "Sie sie in dem Format #.##* ein";
-    struct Rule {
-        bool fails;
-        const char* caption;
-        const char* text;
-        int focus; // 0 = the focus stays where it is
-    };
-    const Rule rules[] = {
+    NextAfterChecks({
         {m_nStartDos < 0, "Programmstart", "Bitte geben Sie einen Programmstart ein.", 0},
         {m_nOtherMedium < 0, "Bootmedium", "Bitte markieren Sie das Bootmedium.", 0},
         {m_nReproducible < 0, "Nachvollziehbarkeit",
@@ -280,15 +274,7 @@ void CTestStartDlg::OnNext() {
         {underDos && m_strDosVersion.empty(), "Angabe Version", "Bitte tragen Sie die DOS-Version ein", 1049},
         {underDos && m_nDosType < 0, "Angabe DOS-Typ", "Bitte tragen Sie den DOS-Typ ein", 1174},
         {m_nOtherMedium == 1 && m_strMedium.empty(), "Bootmedium", m_product.noMediumText, 1125},
-    };
-    for (const Rule& rule : rules) {
-        if (rule.fails) {
-            Refuse(rule.caption, rule.text, rule.focus);
-            return;
-        }
-    }
-    SaveToRecord();
-    EndPage();
+    });
 }
 
 void CTestStartDlg::SaveToRecord() {

@@ -159,14 +159,8 @@ void CWinEnvDlg::OnNext() {
     UpdateData(true);
     const bool nt = IsNtFamily(m_strOs);
     constexpr const char* kIncomplete = "Unvollständige Angaben";
-    struct Rule {
-        bool fails;
-        const char* caption;
-        const char* text;
-        int focus;
-    };
     // Texts are tested as typed, except the service pack, where blanks only count as empty.
-    const Rule rules[] = {
+    NextAfterChecks({
         {m_strVersion.empty(), kIncomplete, "Bitte tragen Sie die Quorix*Win Versionsnummer ein.", 1133},
         {m_strOs.empty(), kIncomplete, "Bitte wählen Sie Ihre Windows-Version aus.", 1136},
         {m_strIeVersion.empty(), kIncomplete, "Bitte tragen Sie die Version Ihres Internet Explorers ein.",
@@ -177,15 +171,7 @@ void CWinEnvDlg::OnNext() {
         {nt && Trimmed(m_strServicePack).empty(), "Service Pack",
          "Bitte tragen Sie den installierten Service Pack ein", 1139},
         {m_nReproducible < 0, kIncomplete, "Bitte tragen Sie ein ob der Fehler reproduzierbar ist.", 1177},
-    };
-    for (const Rule& rule : rules) {
-        if (rule.fails) {
-            Refuse(rule.caption, rule.text, rule.focus);
-            return;
-        }
-    }
-    SaveToRecord();
-    EndPage();
+    });
 }
 
 void CWinEnvDlg::SaveToRecord() {

@@ -78,6 +78,17 @@ void CPageDlg::Refuse(const std::string& caption, const std::string& text, int f
         SetFocusItem(focusId);
 }
 
+void CPageDlg::NextAfterChecks(std::initializer_list<PageCheck> checks) {
+    for (const PageCheck& check : checks) {
+        if (check.fails) {
+            Refuse(check.caption, check.text, check.focus);
+            return;
+        }
+    }
+    SaveToRecord();
+    EndPage();
+}
+
 void CPageDlg::SetInfo(const std::string& text) {
     UpdateData(true);
     m_strInfo = text;

@@ -3,6 +3,7 @@
 // hands its focus on to the Next button, and the beep + message box form of validation.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/Dialog.h"
@@ -36,6 +37,16 @@ class CPageDlg : public Dialog {
     // Information beep, then a message box with OK and the information icon; the focus moves to
     // `focusId` when it is not 0.
     void Refuse(const std::string& caption, const std::string& text, int focusId = 0);
+    // One rule of a page's Next: when `fails`, the page refuses with caption and text and moves
+    // the focus to `focus` (0 = the focus stays).
+    struct PageCheck {
+        bool fails;
+        const char* caption;
+        const char* text;
+        int focus;
+    };
+    // Refuses with the first failing rule; when every rule passes, SaveToRecord and the end.
+    void NextAfterChecks(std::initializer_list<PageCheck> checks);
     // Sets the info box text: controls to members, m_strInfo = text, members to controls.
     void SetInfo(const std::string& text);
 
