@@ -1,5 +1,7 @@
 // The POST card page over random answers: the summary box and the stored diagnosis text have
-// CR LF line ends only.
+// CR LF line ends only, the marker stands on at most one heading of the box and never in the
+// stored text. The typed texts carry no '|', so every marker found is one the page wrote.
+#include <algorithm>
 #include <cstdint>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <optional>
@@ -50,6 +52,13 @@ class Quiet : public mirel::Services {
     [[noreturn]] void ExitProcess(int code) override { throw mirel::ProcessExit{code}; }
 };
 
+std::size_t Count(const std::string& s, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t pos = s.find(what); pos != std::string::npos; pos = s.find(what, pos + 1))
+        ++n;
+    return n;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -63,8 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     r.m_dwPostAnswers = in.ConsumeIntegral<std::uint32_t>();
     for (std::string* s : {&r.m_strOtherCard, &r.m_strPostSlot, &r.m_strPostBios, &r.m_strPostBiosDate,
                            &r.m_strPostCodes, &r.m_strPostBeepCode, &r.m_strPostBootMessage,
-                           &r.m_strPostProblem, &r.m_strPostDarkLeds, &r.m_strPostOsSymptoms})
+                           &r.m_strPostProblem, &r.m_strPostDarkLeds, &r.m_strPostOsSymptoms}) {
         *s = mirel::TypedText(in.ConsumeRandomLengthString(120), true, 0);
+        std::replace(s->begin(), s->end(), '|', '!');
+    }
 
     mirel::HeadlessHost host;
     Reader reader;
@@ -81,8 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mirel::SetHost(nullptr);
 
     FUZZ_CHECK(OnlyCrLf(reader.m_strSummary));
+    FUZZ_CHECK(Count(reader.m_strSummary, "|==> ") <= 1);
     if (!r.m_strPostCardText.empty()) {
         FUZZ_CHECK(OnlyCrLf(r.m_strPostCardText));
+        FUZZ_CHECK(r.m_strPostCardText.find("|==> ") == std::string::npos);
     }
     return 0;
 }
