@@ -1,5 +1,6 @@
 #include "pages/BootExceptionDlg.h"
 
+#include <array>
 #include <string_view>
 
 #include "platform/Text.h"
@@ -7,13 +8,8 @@
 namespace mirel {
 namespace {
 
-struct Field {
-    int control;
-    int limit; // characters the edit accepts
-};
-
-// The page's edits by element of m_astrBootException.
-constexpr std::array<Field, 8> kFields = {{
+// The page's edits by element of m_astrBootException (element 8 is the composed block).
+constexpr std::array<CExceptionPageDlg::Field, 8> kFields = {{
     {1091, 3000}, // 0 remark
     {1212, 20},   // 1 Exception
     {1093, 20},   // 2 bei
@@ -28,7 +24,6 @@ constexpr std::size_t kFirstValue = 1;
 constexpr std::size_t kLastRequired = 6;
 
 // Values that must hold one of some characters, tested in this order after the empty fields.
-// element, characters, focus, message
 struct Rule {
     std::size_t element;
     std::string_view anyOf;
@@ -42,8 +37,6 @@ constexpr Rule kRules[] = {
     {6, "/\\", 1097, "Das Feld \"Startlog:\" muss einen Schrägstrich enthalten."},
 };
 
-constexpr int kScreenshotBox = 1234;
-
 // "0028:0001A2F4" as "[0028]:0001A2F4": the part before the first colon in brackets.
 std::string SegmentOffset(const std::string& value) {
     const std::size_t colon = value.find(':');
@@ -54,76 +47,24 @@ std::string SegmentOffset(const std::string& value) {
 
 } // namespace
 
-CBootExceptionDlg::CBootExceptionDlg(ReportRecord* pRecord) : CPageDlg(136, pRecord) {}
+CBootExceptionDlg::CBootExceptionDlg(ReportRecord* pRecord)
+    : CExceptionPageDlg(136, pRecord, kFields, pRecord->m_astrBootException.data(), kFirstValue,
+                        kFields.size()) {}
 
-void CBootExceptionDlg::DoDataExchange(DataExchange& dx) {
-    for (std::size_t i = 0; i < kFields.size(); ++i)
-        dx.Text(kFields[i].control, m_astrValue[i], kFields[i].limit);
-    dx.Text(1171, m_strInfo, 400);
-    dx.Check(kScreenshotBox, m_bScreenshot);
-}
-
-void CBootExceptionDlg::OnShowWindow() {
-    ShowCommon();
-    for (std::size_t i = 0; i < m_astrValue.size(); ++i)
-        m_astrValue[i] = m_pRecord->m_astrBootException[i];
-    m_bScreenshot = m_pRecord->m_bScreenshot != 0 ? 1 : 0;
-    ApplyScreenshotState();
-    UpdateData(false);
-}
-
-void CBootExceptionDlg::OnCommand(int id, Notify code) {
-    switch (id) {
-    case kScreenshotBox:
-        if (code == Notify::Clicked)
-            OnScreenshot();
-        break;
-    default:
-        CPageDlg::OnCommand(id, code);
-        break;
-    }
-}
-
-void CBootExceptionDlg::OnScreenshot() {
-    UpdateData(true);
-    ApplyScreenshotState();
-    UpdateData(false);
-}
-
-void CBootExceptionDlg::ApplyScreenshotState() {
-    const bool ticked = m_bScreenshot != 0;
-    m_strInfo = ticked ? "Bitte fügen Sie unbedingt den Screenshot der Exception der E-Mail bei!" : "";
-    for (std::size_t i = kFirstValue; i < kFields.size(); ++i)
-        EnableItem(kFields[i].control, !ticked);
-}
-
-void CBootExceptionDlg::OnNext() {
-    UpdateData(true);
-    if (m_bScreenshot == 0) {
-        for (std::size_t i = kFirstValue; i <= kLastRequired; ++i) {
-            if (m_astrValue[i].empty()) {
-                Refuse("Unvollständige Angaben", "Bitte füllen Sie alle Felder aus.");
-                return;
-            }
-        }
-        for (const Rule& rule : kRules) {
-            if (m_astrValue[rule.element].find_first_of(rule.anyOf) == std::string::npos) {
-                Refuse("Unkorrekte Angabe", std::string(rule.text), rule.focus);
-                return;
-            }
+bool CBootExceptionDlg::ValuesAccepted() {
+    for (std::size_t i = kFirstValue; i <= kLastRequired; ++i) {
+        if (m_astrValue[i].empty()) {
+            Refuse("Unvollständige Angaben", "Bitte füllen Sie alle Felder aus.");
+            return false;
         }
     }
-    SaveToRecord();
-    BuildExceptionBlock();
-    EndPage();
-}
-
-void CBootExceptionDlg::SaveToRecord() {
-    UpdateData(true);
-    for (std::size_t i = 0; i < m_astrValue.size(); ++i)
-        m_pRecord->m_astrBootException[i] = m_astrValue[i];
-    m_pRecord->m_bScreenshot = m_bScreenshot;
-    StoreWindowRect();
+    for (const Rule& rule : kRules) {
+        if (m_astrValue[rule.element].find_first_of(rule.anyOf) == std::string::npos) {
+            Refuse("Unkorrekte Angabe", std::string(rule.text), rule.focus);
+            return false;
+        }
+    }
+    return true;
 }
 
 void CBootExceptionDlg::BuildExceptionBlock() {

@@ -1,5 +1,6 @@
 #include "pages/DosExceptionDlg.h"
 
+#include <array>
 #include <string_view>
 
 #include "platform/Text.h"
@@ -7,13 +8,13 @@
 namespace mirel {
 namespace {
 
-struct Field {
-    int control;
-    int limit; // characters the edit accepts
-};
+// Values of the page: elements 0..16 the registers, 17 the remark (as in the record; element 18
+// is the composed block).
+constexpr std::size_t kRegisters = 17;
+constexpr std::size_t kRemark = 17;
 
 // The page's edits by element of m_astrDosException.
-constexpr std::array<Field, 18> kFields = {{
+constexpr std::array<CExceptionPageDlg::Field, 18> kFields = {{
     {1226, 50},   // 0 Unhandled Exception
     {1227, 50},   // 1 at
     {1228, 50},   // 2 eax
@@ -36,7 +37,7 @@ constexpr std::array<Field, 18> kFields = {{
 
 struct BlockItem {
     std::string_view label;
-    int element;
+    std::size_t element;
     bool endsLine;
 };
 
@@ -52,80 +53,25 @@ constexpr BlockItem kRegisterLines[] = {
 };
 // clang-format on
 
-constexpr int kScreenshotBox = 1234;
-
 } // namespace
 
-CDosExceptionDlg::CDosExceptionDlg(ReportRecord* pRecord) : CPageDlg(133, pRecord) {}
+CDosExceptionDlg::CDosExceptionDlg(ReportRecord* pRecord)
+    : CExceptionPageDlg(133, pRecord, kFields, pRecord->m_astrDosException.data(), 0, kRegisters) {}
 
-void CDosExceptionDlg::DoDataExchange(DataExchange& dx) {
-    for (std::size_t i = 0; i < kFields.size(); ++i)
-        dx.Text(kFields[i].control, m_astrValue[i], kFields[i].limit);
-    dx.Text(1171, m_strInfo, 400);
-    dx.Check(kScreenshotBox, m_bScreenshot);
-}
-
-void CDosExceptionDlg::OnShowWindow() {
-    ShowCommon();
-    for (std::size_t i = 0; i < m_astrValue.size(); ++i)
-        m_astrValue[i] = m_pRecord->m_astrDosException[i];
-    m_bScreenshot = m_pRecord->m_bScreenshot != 0 ? 1 : 0;
-    ApplyScreenshotState();
-    UpdateData(false);
-}
-
-void CDosExceptionDlg::OnCommand(int id, Notify code) {
-    switch (id) {
-    case kScreenshotBox:
-        if (code == Notify::Clicked)
-            OnScreenshot();
-        break;
-    default:
-        CPageDlg::OnCommand(id, code);
-        break;
+bool CDosExceptionDlg::ValuesAccepted() {
+    if (m_astrValue[1].find(':') == std::string::npos) {
+        Refuse("Unkorrekte Angabe", "Das Feld \"at\" muss einen Doppelpunkt enthalten.", 1227);
+        return false;
     }
-}
-
-void CDosExceptionDlg::OnScreenshot() {
-    UpdateData(true);
-    ApplyScreenshotState();
-    UpdateData(false);
-}
-
-void CDosExceptionDlg::ApplyScreenshotState() {
-    const bool ticked = m_bScreenshot != 0;
-    m_strInfo = ticked ? "Bitte fügen Sie unbedingt den Screenshot der Exception der E-Mail bei!" : "";
-    for (int i = 0; i < kRegisters; ++i)
-        EnableItem(kFields[static_cast<std::size_t>(i)].control, !ticked);
-}
-
-void CDosExceptionDlg::OnNext() {
-    UpdateData(true);
-    if (m_bScreenshot == 0) {
-        if (m_astrValue[1].find(':') == std::string::npos) {
-            Refuse("Unkorrekte Angabe", "Das Feld \"at\" muss einen Doppelpunkt enthalten.", 1227);
-            return;
+    // The values are kept in the record even when one of them is still missing.
+    SaveToRecord();
+    for (std::size_t i = 0; i < kRegisters; ++i) {
+        if (m_astrValue[i].empty()) {
+            Refuse("Unvollständige Angaben", "Bitte füllen Sie alle Felder aus.");
+            return false;
         }
-        SaveToRecord();
-        for (int i = 0; i < kRegisters; ++i) {
-            if (m_astrValue[static_cast<std::size_t>(i)].empty()) {
-                Refuse("Unvollständige Angaben", "Bitte füllen Sie alle Felder aus.");
-                return;
-            }
-        }
-    } else {
-        SaveToRecord();
     }
-    BuildExceptionBlock();
-    EndPage();
-}
-
-void CDosExceptionDlg::SaveToRecord() {
-    UpdateData(true);
-    for (std::size_t i = 0; i < m_astrValue.size(); ++i)
-        m_pRecord->m_astrDosException[i] = m_astrValue[i];
-    m_pRecord->m_bScreenshot = m_bScreenshot;
-    StoreWindowRect();
+    return true;
 }
 
 void CDosExceptionDlg::BuildExceptionBlock() {
@@ -135,7 +81,7 @@ void CDosExceptionDlg::BuildExceptionBlock() {
         block = "\nAufgetretene Exception (unter DOS):\n\n";
         for (const BlockItem& item : kRegisterLines) {
             block += item.label;
-            block += v[static_cast<std::size_t>(item.element)];
+            block += v[item.element];
             if (item.endsLine)
                 block += '\n';
         }
