@@ -4,19 +4,10 @@
 #include <string_view>
 
 #include "platform/Services.h"
+#include "platform/Text.h"
 
 namespace mirel {
 namespace {
-
-// The text without blanks, tabs and line breaks at either end.
-std::string Trimmed(std::string_view text) {
-    constexpr std::string_view kBlank = " \t\r\n\v\f";
-    const std::size_t first = text.find_first_not_of(kBlank);
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(kBlank);
-    return std::string(text.substr(first, last - first + 1));
-}
 
 // Today's local date as 05.12.2026.
 std::string Today() {

@@ -1,5 +1,7 @@
 #include "pages/InfoEnvDlg.h"
 
+#include "platform/Text.h"
+
 namespace mirel {
 namespace {
 
@@ -23,20 +25,6 @@ constexpr Environment kEnvironments[] = {
 
 // Windows versions from this list index on have no service packs.
 constexpr int kFirstWithoutServicePack = 5;
-
-constexpr const char* kWhitespace = " \t\r\n\v\f";
-
-std::string Trimmed(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(kWhitespace);
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(kWhitespace) - first + 1);
-}
-
-// Empty once its leading blanks are removed.
-bool IsBlank(const std::string& s) {
-    return s.find_first_not_of(kWhitespace) == std::string::npos;
-}
 
 } // namespace
 

@@ -22,14 +22,6 @@ std::string TextOr(const char* text) {
     return text != nullptr ? std::string(text) : std::string();
 }
 
-std::string Trimmed(const std::string& text) {
-    const char* const blanks = " \t\r\n\f\v";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 } // namespace
 
 CPostCardDlg::CPostCardDlg(ReportRecord* pRecord)

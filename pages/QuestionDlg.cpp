@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Services.h"
+#include "platform/Text.h"
 
 namespace mirel {
 namespace {
@@ -34,11 +35,6 @@ std::string IndentLines(const std::string& text) {
             out += '\t';
     }
     return out;
-}
-
-std::string TrimLeft(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n\v\f");
-    return first == std::string::npos ? std::string() : text.substr(first);
 }
 
 // A remark as the history shows it: without tabs, without empty lines, continuation lines
@@ -200,7 +196,7 @@ void CQuestionDlg::OnNext() {
         if (m_nLevel + 1 >= kLevels)
             return; // no tree is that deep
         step.m_nChoice = m_nOption;
-        step.m_strNote = TrimLeft(m_strAnswer);
+        step.m_strNote = TrimmedLeft(m_strAnswer);
         m_pRecord->m_aSteps[static_cast<std::size_t>(m_nLevel) + 1].m_nNode =
             m_anNext[static_cast<std::size_t>(m_nOption)];
         ++m_nLevel;

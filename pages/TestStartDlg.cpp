@@ -47,18 +47,6 @@ const StartProduct kTestProduct{
     {-1, nullptr, Batch::ForcedOff, false, true, kVersionHelp},
 };
 
-constexpr const char* kWhitespace = " \t\r\n\v\f";
-
-void Trim(std::string& s) {
-    const std::size_t first = s.find_first_not_of(kWhitespace);
-    if (first == std::string::npos) {
-        s.clear();
-        return;
-    }
-    s.erase(s.find_last_not_of(kWhitespace) + 1);
-    s.erase(0, first);
-}
-
 // "#.##*": the second character is a full stop or a comma (characters, not bytes).
 bool SecondCharIsSeparator(const std::string& s) {
     const std::string firstTwo = TruncateChars(s, 2);
@@ -249,10 +237,10 @@ void CTestStartDlg::ShowDosVersionHelp(Notify code) {
 }
 
 void CTestStartDlg::TrimTexts() {
-    Trim(m_strVersion);
-    Trim(m_strDosVersion);
-    Trim(m_strMedium);
-    Trim(m_strNote);
+    m_strVersion = Trimmed(m_strVersion);
+    m_strDosVersion = Trimmed(m_strDosVersion);
+    m_strMedium = Trimmed(m_strMedium);
+    m_strNote = Trimmed(m_strNote);
 }
 
 void CTestStartDlg::OnNext() {

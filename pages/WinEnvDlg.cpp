@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "pages/TestStartDlg.h"
+#include "platform/Text.h"
 
 namespace mirel {
 namespace {
@@ -28,15 +29,6 @@ constexpr int kNtControls[] = {1137, 1139, 1149, 1141, 1142, 1143};
 
 constexpr const char* kRightsHelp =
     "Durch eingeschränkte Rechte kann es zu Fehlern beim auslesen mancher Systeminformationen kommen.";
-
-constexpr const char* kWhitespace = " \t\r\n\v\f";
-
-std::string Trimmed(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(kWhitespace);
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(kWhitespace) - first + 1);
-}
 
 bool IsNtFamily(const std::string& os) {
     return std::ranges::any_of(kNtFamily, [&os](std::string_view nt) { return os == nt; });
@@ -168,7 +160,7 @@ void CWinEnvDlg::OnNext() {
         {m_nStartFrom != 0 && m_strMedium.empty(), "Angabe Medium",
          "Bitte tragen Sie ein von welchem Medium Quorix*Win gestartet wurde.", 1148},
         {nt && m_nAdmin < 0, "Rechtevergabe", "Bitte selektrieren Sie Ihre Administratorrechte", 1142},
-        {nt && Trimmed(m_strServicePack).empty(), "Service Pack",
+        {nt && IsBlank(m_strServicePack), "Service Pack",
          "Bitte tragen Sie den installierten Service Pack ein", 1139},
         {m_nReproducible < 0, kIncomplete, "Bitte tragen Sie ein ob der Fehler reproduzierbar ist.", 1177},
     });

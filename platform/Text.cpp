@@ -205,4 +205,16 @@ std::string LfToCrLf(std::string_view text) {
     return out;
 }
 
+std::string Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kWhitespace);
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(kWhitespace) - first + 1));
+}
+
+std::string TrimmedLeft(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kWhitespace);
+    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
+}
+
 } // namespace mirel

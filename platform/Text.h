@@ -33,4 +33,18 @@ std::string CrLfToLf(std::string_view text);
 // Writes every LF as CR LF, a lone CR is kept as it stands ("\n" -> "\r\n").
 std::string LfToCrLf(std::string_view text);
 
+// Blanks, tabs and line breaks (" \t\r\n\v\f"), as the pages trim typed values.
+inline constexpr std::string_view kWhitespace = " \t\r\n\v\f";
+
+// The text without whitespace at either end.
+std::string Trimmed(std::string_view text);
+
+// The text without whitespace at its start.
+std::string TrimmedLeft(std::string_view text);
+
+// Empty or whitespace only.
+inline bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(kWhitespace) == std::string_view::npos;
+}
+
 } // namespace mirel
