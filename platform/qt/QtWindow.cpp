@@ -548,7 +548,7 @@ class QtWindow : public Window {
     }
     Control& At(int id) { return const_cast<Control&>(static_cast<const QtWindow*>(this)->At(id)); }
 
-    const std::string& Text(const Control& c) const {
+    static const std::string& Text(const Control& c) {
         if (c.stale) {
             c.text = LfToCrLf(ToStdString(EditDocument(c.widget)->toPlainText()));
             c.stale = false;
@@ -569,7 +569,7 @@ class QtWindow : public Window {
     void MoveFocus(int id, Qt::FocusReason reason);
     void ShowText(Control& c);
     void ApplyReadOnly(Control& c);
-    void FitLineEditLength(Control& c);
+    static void FitLineEditLength(Control& c);
     void UserEdited(int id);
     void UserToggled(int id);
     bool eventFilterFor(int id, QEvent* event);
@@ -619,7 +619,8 @@ void PageDialog::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
-    QWidget::keyPressEvent(event);
+    // QDialog's own handler would close the page on Return and Escape; the page decides that.
+    QWidget::keyPressEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }
 
 // Watches one control for focus and the keys the page handles itself.
