@@ -1,5 +1,5 @@
-// A page shown as the real program shows it, with no scripted user, and a keyboard that
-// reaches its widgets the way Qt delivers real key presses.
+// The Qt application the tests run in, and pages shown as the program shows them, with no
+// scripted user: a keyboard and mouse reach the widgets the way Qt delivers real input.
 #pragma once
 
 #include <QApplication>
@@ -12,7 +12,7 @@
 
 #include "platform/Agent.h"
 #include "platform/Dialog.h"
-#include "tests/qt/QtTestEnvironment.h"
+#include "platform/qt/QtHost.h"
 
 // Qt's own test library delivers key presses through this hook of QtGui: the shortcut map sees
 // the key first, as with a real keyboard. The tests do the same without linking that library.
@@ -23,8 +23,7 @@ Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, con
                                       Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
                                       Qt::KeyboardModifiers mods, int timestamp);
 
-// QtTest's way of marking an event as one from the window system (QEvent befriends this
-// class).
+// QtTest's way of marking an event as one from the window system (QEvent befriends this class).
 class QSpontaneKeyEvent {
   public:
     static void setSpontaneous(QEvent* event) { event->setSpontaneous(); }
@@ -32,54 +31,45 @@ class QSpontaneKeyEvent {
 
 namespace mirel::qt::test {
 
-// The window of the page that runs now.
+// The Qt application (offscreen), created once by the test main.
+QtEnvironment& Environment();
+
+// The window of the page that runs now, and the widget of its control `id`.
 inline QWidget* PageWindow() {
     return QApplication::activeModalWidget();
 }
-
-// The widget of control `id` on the running page.
 inline QWidget* ControlWidget(int id) {
-    QWidget* window = PageWindow();
-    return window != nullptr ? window->findChild<QWidget*>(QString::number(id)) : nullptr;
+    return PageWindow() != nullptr ? PageWindow()->findChild<QWidget*>(QString::number(id)) : nullptr;
 }
 
 // Presses and releases a key: a matching shortcut takes it first, else the focused widget (or
 // the window when nothing has the focus) gets it.
 inline void Press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {}) {
-    QWidget* target = QApplication::focusWidget();
-    if (target == nullptr)
-        target = PageWindow();
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : PageWindow();
     ASSERT_NE(target, nullptr);
     if (qt_sendShortcutOverrideEvent(target, 0, key, mods, text, false, 1))
         return;
-    QKeyEvent press(QEvent::KeyPress, key, mods, text);
-    QSpontaneKeyEvent::setSpontaneous(&press);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
-    QSpontaneKeyEvent::setSpontaneous(&release);
-    QApplication::sendEvent(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : target,
-                            &release);
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, mods, text);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::sendEvent(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : target,
+                                &event);
+    }
 }
 
-inline void PressAlt(char letter, Qt::KeyboardModifiers extra = Qt::NoModifier) {
-    const QChar lower = QChar::fromLatin1(letter).toLower();
-    Press(lower.toUpper().unicode(), Qt::AltModifier | extra,
-          (extra & Qt::ShiftModifier) != 0 ? QString(lower.toUpper()) : QString(lower));
-}
-
-// A left click at `at` in `target`, through the window as the mouse makes it (Qt gives the
-// focus on a click only there).
-inline void Click(QWidget* target, QPoint at) {
+// A left click in `target` near its left edge, where a check mark is, through the window as the
+// mouse makes it (Qt gives the focus on a click only there).
+inline void Click(QWidget* target) {
     ASSERT_NE(target, nullptr);
     static int timestamp = 0;
-    QWindow* window = target->window()->windowHandle();
+    const QPoint at(4, target->height() / 2);
     const QPointF local(target->mapTo(target->window(), at));
     const QPointF global(target->mapToGlobal(at));
     timestamp += 1000; // never a double click
-    qt_handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress,
-                        Qt::NoModifier, timestamp);
-    qt_handleMouseEvent(window, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease,
-                        Qt::NoModifier, timestamp + 10);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        qt_handleMouseEvent(target->window()->windowHandle(), local, global,
+                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton,
+                            type, Qt::NoModifier, timestamp += 10);
 }
 
 // Runs `page` modally as the program does and calls `actions` inside its modal loop with the

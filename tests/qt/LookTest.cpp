@@ -1,65 +1,34 @@
 // The look of the pages in our font: labels fit their rectangles without running into their
-// neighbours, info boxes show all their lines, edits show the classic colours and tab stops.
+// neighbours, info boxes show all their lines, a page renders whole, and a screen reader says
+// for each control what its label shows.
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QApplication>
 #include <QColor>
-#include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
-#include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTimer>
-#include <cstdio>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "platform/Agent.h"
 #include "platform/qt/QtSupport.h"
 #include "tests/qt/Interactive.h"
-#include "tests/qt/QtTestEnvironment.h"
-#include "tests/qt/TestPage.h"
 
 namespace mirel::qt::test {
 namespace {
 
-// Shows template `templateId` as a bare page run by a scripted user and calls `inspect` while
-// it is open.
-void Inspect(int templateId, const std::function<void(Dialog&)>& inspect) {
-    class Looker : public Agent {
-      public:
-        explicit Looker(const std::function<void(Dialog&)>& f) : m_f(f) {}
-        void PageShown(Dialog&) override {}
-        void Step(Dialog& page) override {
-            m_f(page);
-            page.EndDialog(kIdOk);
-        }
-
-      private:
-        const std::function<void(Dialog&)>& m_f;
-    } looker(inspect);
-    struct Page : Dialog {
-        explicit Page(int id) : Dialog(id) {}
-        const char* ClassName() const override { return "CPage"; }
-    };
-    SetHost(&Environment().GetHost());
-    SetAgent(&looker);
-    Page page(templateId);
-    page.DoModal();
-    SetAgent(nullptr);
-    SetHost(nullptr);
-}
-
-const ControlTemplate& TemplateControl(const Dialog& page, int id) {
-    for (const ControlTemplate& t : page.Template().controls)
-        if (t.id == id)
-            return t;
-    throw std::out_of_range("no control");
-}
+// A page with no code of its own over template `id`, to look at.
+struct BarePage : Dialog {
+    explicit BarePage(int id) : Dialog(id) {}
+    const char* ClassName() const override { return "CPage"; }
+};
 
 TEST(Look, LabelsFitTheirRectanglesAndLeaveTheirNeighboursFree) {
     struct Case {
@@ -71,10 +40,11 @@ TEST(Look, LabelsFitTheirRectanglesAndLeaveTheirNeighboursFree) {
         {163, {1261, 1264}},
     };
     for (const Case& c : cases) {
-        Inspect(c.templateId, [&](Dialog& page) {
+        BarePage bare(c.templateId);
+        RunInteractive<Dialog>(bare, [&](Dialog& page) {
             for (int id : c.ids) {
                 SCOPED_TRACE(std::to_string(c.templateId) + "/" + std::to_string(id));
-                const ControlTemplate& t = TemplateControl(page, id);
+                const ControlTemplate& t = *page.Template().Find(id);
                 QWidget* w = ControlWidget(id);
                 ASSERT_NE(w, nullptr);
                 const QFontMetrics metrics = w->fontMetrics();
@@ -95,8 +65,7 @@ TEST(Look, LabelsFitTheirRectanglesAndLeaveTheirNeighboursFree) {
                     flags |= (t.style & kRight) != 0    ? Qt::AlignRight
                              : (t.style & kCenter) != 0 ? Qt::AlignHCenter
                                                         : Qt::AlignLeft;
-                    const QString label = QString::fromStdString(t.text);
-                    const QRect text = metrics.boundingRect(w->rect(), flags, label);
+                    const QRect text = metrics.boundingRect(w->rect(), flags, QString::fromStdString(t.text));
                     EXPECT_TRUE(w->rect().contains(text)) << t.text;
                     EXPECT_LE(text.height(), std::max(PxRect(t).height(), metrics.height())) << t.text;
                 }
@@ -118,7 +87,8 @@ TEST(Look, InfoBoxShowsFourLinesWhole) {
                              "abgespeichert aber ggf. verk\xC3\xBCrzt dargestellt.";
     for (int templateId : {151, 152, 160, 162}) {
         SCOPED_TRACE(templateId);
-        Inspect(templateId, [&](Dialog& page) {
+        BarePage bare(templateId);
+        RunInteractive<Dialog>(bare, [&](Dialog& page) {
             page.SetItemText(1171, text);
             auto* edit = qobject_cast<QTextEdit*>(ControlWidget(1171));
             ASSERT_NE(edit, nullptr);
@@ -130,105 +100,81 @@ TEST(Look, InfoBoxShowsFourLinesWhole) {
     }
 }
 
-TEST(Look, MultiLineEditsPutATabStopEvery32DialogUnits) {
-    struct Case {
-        int templateId;
-        int id;
-    } const cases[] = {{160, 1207}, {131, 1199}, {160, 1171}, {151, 1116}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.id);
-        Inspect(c.templateId, [&](Dialog&) {
-            QWidget* w = ControlWidget(c.id);
-            qreal distance = 0;
-            if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
-                distance = plain->tabStopDistance();
-            else if (auto* rich = qobject_cast<QTextEdit*>(w))
-                distance = rich->tabStopDistance();
-            EXPECT_EQ(distance, DluToPxX(32));
-        });
-    }
-}
-
-// The colour in the lower right corner of an edit, where no text is.
-QColor Background(QWidget* w) {
-    const QImage image = w->grab().toImage();
-    return QColor(image.pixel(image.width() - 6, image.height() - 4));
-}
-
-TEST(Look, EditsShowTheClassicBackgrounds) {
-    const QColor face = QApplication::palette().color(QPalette::Window);
-    const QColor white(Qt::white);
-    struct Case {
-        int templateId;
-        int id;
-        const char* state; // "", "disabled" or "readonly"
-        QColor expected;
-    } const cases[] = {
-        {151, 1129, "", white},        {151, 1125, "", face}, // disabled by the template
-        {152, 1146, "disabled", face}, {158, 1146, "disabled", face},
-        {152, 1133, "readonly", face}, {160, 1207, "", face},          // read-only by the template
-        {160, 1171, "", white},        {160, 1171, "readonly", white}, // on the white header
-        {160, 1210, "", face},         {165, 1171, "", white},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.templateId) + "/" + std::to_string(c.id) + " " + c.state);
-        Inspect(c.templateId, [&](Dialog& page) {
-            if (std::string(c.state) == "disabled")
-                page.EnableItem(c.id, false);
-            if (std::string(c.state) == "readonly")
-                page.SetReadOnly(c.id, true);
-            EXPECT_EQ(Background(ControlWidget(c.id)).name().toStdString(), c.expected.name().toStdString());
-        });
-    }
-}
-
-// Types `keys` into the focused widget one key press each and returns the slowest press in ms.
-qint64 TypeKeys(const QString& keys) {
-    qint64 slowest = 0;
-    for (QChar ch : keys) {
-        QElapsedTimer timer;
-        timer.start();
-        Press(0, Qt::NoModifier, QString(ch));
-        slowest = std::max(slowest, timer.elapsed());
-    }
-    return slowest;
-}
-
-TEST(Look, TypingIntoTenMegabytesStaysQuickAndExact) {
-    SetHost(&Environment().GetHost());
-    ASSERT_EQ(GetAgent(), nullptr);
-    TestPage page;
-    // Qt scans every line when the widest one gets narrower; typing goes into another one.
-    std::string big = "Die erste Zeile ist die breiteste von allen, damit sie es bleibt\r\n";
-    const std::string line = "Zeile mit etwas Text\r\n";
-    while (big.size() < 10u << 20)
-        big += line;
-    const int kAt = 70; // in the second line
-    qint64 slowest = -1;
-    std::string read;
-    int changes = 0;
-    QTimer::singleShot(0, [&] {
-        page.SetItemText(kMemo, big);
-        page.SetFocusItem(kMemo);
-        auto* edit = static_cast<QPlainTextEdit*>(ControlWidget(kMemo));
-        QTextCursor cursor = edit->textCursor();
-        cursor.setPosition(kAt);
-        edit->setTextCursor(cursor);
-        page.log.clear();
-        slowest = TypeKeys(QString::fromUtf8("ab\xE2\x86\x92"));
-        if (qEnvironmentVariableIsSet("MIREL_SHOW_TIMES"))
-            std::printf("slowest key press in 10 MiB: %lld ms\n", static_cast<long long>(slowest));
-        changes =
-            static_cast<int>(std::count(page.log.begin(), page.log.end(), std::to_string(kMemo) + " change"));
-        read = page.GetItemText(kMemo);
-        page.EndDialog(kIdOk);
+TEST(Look, PagesMoveWhereThePageSaysAndRenderWholeWithHeaderAndLogo) {
+    for (int id : {128, 150, 153, 169, 170, 171, 172, 177})
+        EXPECT_TRUE(QFile::exists(ImageResource(id))) << id;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("page.png"));
+    BarePage page(135);
+    bool written = false;
+    Rect moved;
+    RunInteractive<Dialog>(page, [&](Dialog& p) {
+        p.MoveWindow(321, 123);
+        moved = p.GetWindowRect();
+        written = p.GetWindow()->Screenshot(file.toStdString());
     });
-    page.DoModal();
-    SetHost(nullptr);
-    EXPECT_EQ(changes, 3);
-    EXPECT_EQ(read, big.substr(0, kAt + 1) + "ab?" + big.substr(kAt + 1)); // CR LF is one break in the widget
-    // A key press that reads and converts the whole text takes far longer.
-    EXPECT_LT(slowest, 250);
+    EXPECT_EQ(std::make_pair(moved.left, moved.top), std::make_pair(321, 123));
+    EXPECT_GE(moved.Width(), DluToPxX(358));
+    EXPECT_GE(moved.Height(), DluToPxY(280));
+    const QImage image(file);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(image.width(), DluToPxX(358) * image.devicePixelRatio());
+    EXPECT_EQ(image.height(), DluToPxY(280) * image.devicePixelRatio());
+    // The header is white; the logo right of it draws something that is not white.
+    EXPECT_EQ(QColor(image.pixel(5, 5)), QColor(Qt::white));
+    int inked = 0;
+    for (int x = DluToPxX(206); x < DluToPxX(358); ++x)
+        for (int y = 0; y < DluToPxY(38); ++y)
+            inked += QColor(image.pixel(x, y)).lightness() < 128 ? 1 : 0;
+    EXPECT_GT(inked, 100);
+}
+
+// Labels with line breaks and '&&', group boxes, names of their own, a label the page renames,
+// and fields listed before their labels.
+const DialogTemplate& NamesTemplate() {
+    using K = ControlKind;
+    static const DialogTemplate t = [] {
+        DialogTemplate d{9102, "Namen", 100, 100, 358, 280, {}};
+        d.controls = {
+            {10, K::Edit, "", kTabStop, 5, 5, 100, 12},   // no label before it, none to its left or above
+            {11, K::Edit, "", kTabStop, 200, 5, 60, 12},  // its label comes later, left of it
+            {12, K::Edit, "", kTabStop, 200, 40, 60, 12}, // its label comes later, above it
+            {0, K::Static, "Zeile:", kRight, 160, 6, 38, 10},
+            {0, K::Static, "Darüber:", kNone, 200, 28, 60, 10},
+            {0, K::Static, "&Firma:\nName", kNone, 5, 20, 60, 20},
+            {13, K::Edit, "", kTabStop, 70, 20, 100, 12},
+            {0, K::GroupBox, "&Anschrift", kNone, 5, 45, 200, 50},
+            {14, K::Edit, "", kTabStop, 10, 55, 100, 12},
+            {0, K::Static, "Straße", kNone, 10, 70, 40, 10},
+            {15, K::Edit, "", kTabStop, 60, 70, 100, 12, 0, {}, "Hausnummer"},
+            {0, K::Static, "Betriebs&system:", kNone, 5, 100, 60, 10},
+            {16, K::ComboBox, "", kTabStop, 70, 100, 100, 60, 0, {"MS-DOS", "Windows"}},
+            {17, K::RadioButton, "&Ja && Nein", kGroup | kTabStop, 5, 120, 80, 10},
+            {18, K::CheckBox, "Lange\r\nBeschriftung", kGroup | kTabStop | kMultiline, 5, 135, 80, 20},
+            {19, K::Static, "Alt:", kNone, 5, 160, 60, 10},
+            {20, K::Edit, "", kTabStop, 70, 160, 100, 12},
+            {21, K::Picture, "", kNotify | kTabStop, 5, 180, 99, 17, 169, {}, "Quorix*Test"},
+        };
+        return d;
+    }();
+    return t;
+}
+
+TEST(Look, ScreenReadersSayTheLabelsAsShown) {
+    RegisterTemplate(NamesTemplate());
+    BarePage page(NamesTemplate().id);
+    std::vector<std::string> names;
+    RunInteractive<Dialog>(page, [&](Dialog& p) {
+        p.SetItemText(19, "Neu && besser:");
+        for (int id : {10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21}) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(ControlWidget(id));
+            names.push_back(iface != nullptr ? iface->text(QAccessible::Name).toStdString() : "<none>");
+        }
+    });
+    EXPECT_EQ(names, (std::vector<std::string>{"", "Zeile:", "Darüber:", "Firma: Name", "Anschrift",
+                                               "Hausnummer", "Betriebssystem:", "Ja & Nein",
+                                               "Lange Beschriftung", "Neu & besser:", "Quorix*Test"}));
 }
 
 } // namespace

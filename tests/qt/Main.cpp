@@ -3,7 +3,7 @@
 #include <QtGlobal>
 #include <gtest/gtest.h>
 
-#include "tests/qt/QtTestEnvironment.h"
+#include "tests/qt/Interactive.h"
 
 namespace mirel::qt::test {
 namespace {
@@ -19,7 +19,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     // The tests run with a home and user folders of their own that go away with them, so
     // nothing they do lands in the real ones, and a test can see what the program leaves there.
-    const QTemporaryDir home, config, other;
+    const QTemporaryDir home;
+    const QTemporaryDir config;
+    const QTemporaryDir other;
     if (!home.isValid() || !config.isValid() || !other.isValid())
         return 1;
     qputenv("HOME", home.path().toUtf8());
