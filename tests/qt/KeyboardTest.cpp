@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -271,6 +272,40 @@ TEST(Input, TypingIsFilteredCutAndReportedAsChange) {
         EXPECT_TRUE(modified);
         EXPECT_GE(changes, 1);
     }
+}
+
+// Typing into ten megabytes converts only what a key press inserts: a press that reads and
+// converts the whole text takes far longer than the bound.
+TEST(Input, TypingIntoTenMegabytesStaysQuickAndExact) {
+    // Qt scans every line when the widest one gets narrower; typing goes into another one.
+    std::string big = "Die erste Zeile ist die breiteste von allen, damit sie es bleibt\r\n";
+    while (big.size() < 10u << 20)
+        big += "Zeile mit etwas Text\r\n";
+    const int kAt = 70; // in the second line
+    qint64 slowest = 0;
+    long changes = 0;
+    std::string read;
+    TestPage page;
+    RunInteractive<TestPage>(page, [&](TestPage& p) {
+        p.SetItemText(kMemo, big);
+        p.SetFocusItem(kMemo);
+        auto* edit = static_cast<QPlainTextEdit*>(ControlWidget(kMemo));
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(kAt);
+        edit->setTextCursor(cursor);
+        p.log.clear();
+        for (const QChar ch : QString::fromUtf8("ab\xE2\x86\x92")) {
+            QElapsedTimer timer;
+            timer.start();
+            Press(Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            slowest = std::max(slowest, timer.elapsed());
+        }
+        changes = std::count(p.log.begin(), p.log.end(), std::to_string(kMemo) + " change");
+        read = p.GetItemText(kMemo);
+    });
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(read, big.substr(0, kAt + 1) + "ab?" + big.substr(kAt + 1)); // CR LF is one break in the widget
+    EXPECT_LT(slowest, 250);
 }
 
 TEST(Input, ProgramChangesSendNothingAndTheListReportsDropDownAndPick) {
