@@ -1,6 +1,8 @@
 #include "pages/BootExceptionDlg.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 
 #include "platform/Text.h"
@@ -58,13 +60,13 @@ bool CBootExceptionDlg::ValuesAccepted() {
             return false;
         }
     }
-    for (const Rule& rule : kRules) {
-        if (m_astrValue[rule.element].find_first_of(rule.anyOf) == std::string::npos) {
-            Refuse("Unkorrekte Angabe", std::string(rule.text), rule.focus);
-            return false;
-        }
-    }
-    return true;
+    const Rule* const failed = std::ranges::find_if(kRules, [this](const Rule& rule) {
+        return m_astrValue[rule.element].find_first_of(rule.anyOf) == std::string::npos;
+    });
+    if (failed == std::end(kRules))
+        return true;
+    Refuse("Unkorrekte Angabe", std::string(failed->text), failed->focus);
+    return false;
 }
 
 void CBootExceptionDlg::BuildExceptionBlock() {
