@@ -59,18 +59,6 @@ std::string HtmlText(std::size_t size) {
 
 // ---- the straightforward version ----
 
-// Replaces every occurrence in one pass that builds a new string.
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    std::string out;
-    std::size_t pos = 0;
-    for (std::size_t hit; (hit = text.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
-        out.append(text, pos, hit - pos);
-        out += to;
-    }
-    out.append(text, pos);
-    text.swap(out);
-}
-
 std::string LoopConvert(const std::string& bytes) {
     std::string text = bytes.substr(0, bytes.find('\0'));
     ReplaceAll(text, "\r", "");

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace mirel {
 namespace {
@@ -203,6 +204,17 @@ std::string LfToCrLf(std::string_view text) {
         out.push_back(c);
     }
     return out;
+}
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    std::string out;
+    std::size_t pos = 0;
+    for (std::size_t hit; (hit = text.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
+        out.append(text, pos, hit - pos);
+        out += to;
+    }
+    out.append(text, pos);
+    text = std::move(out);
 }
 
 std::string Trimmed(std::string_view text) {

@@ -33,6 +33,9 @@ std::string CrLfToLf(std::string_view text);
 // Writes every LF as CR LF, a lone CR is kept as it stands ("\n" -> "\r\n").
 std::string LfToCrLf(std::string_view text);
 
+// Replaces every occurrence of `from` (not empty) by `to`, in one pass that builds a new string.
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to);
+
 // Blanks, tabs and line breaks (" \t\r\n\v\f"), as the pages trim typed values.
 inline constexpr std::string_view kWhitespace = " \t\r\n\v\f";
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/Services.h"
+#include "platform/Text.h"
 #include "report/MailUrl.h"
 
 namespace mirel {
@@ -19,17 +20,6 @@ constexpr std::array<Shortening, 4> kShortNames = {{
     {"Quorix*Info", "Q*Info"},
     {"Quorix*Board", "Q*Board"},
 }};
-
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    std::string out;
-    std::size_t pos = 0;
-    for (std::size_t hit; (hit = text.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
-        out.append(text, pos, hit - pos);
-        out += to;
-    }
-    out.append(text, pos);
-    text = std::move(out);
-}
 
 const char* const kHint = "Falls Sie den Report mit einem anderen Programm versenden möchten oder die unten "
                           "stehenden Angaben nicht "
