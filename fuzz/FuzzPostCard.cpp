@@ -4,53 +4,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <optional>
 #include <string>
 
+#include "bench/QuietSession.h"
 #include "fuzz/FuzzCheck.h"
 #include "pages/PostCardDlg.h"
-#include "platform/Agent.h"
-#include "platform/Services.h"
 #include "platform/Text.h"
-#include "platform/headless/HeadlessHost.h"
 #include "report/ReportRecord.h"
 
 namespace {
-
-// Reads the summary box when the page is shown, then presses Next at the last node.
-class Reader : public mirel::Agent {
-  public:
-    void PageShown(mirel::Dialog& page) override { m_strSummary = page.GetItemText(1197); }
-    void Step(mirel::Dialog& page) override {
-        if (!m_bNext) {
-            m_bNext = true;
-            page.UserClick(1016);
-        }
-        if (page.IsOpen())
-            page.EndDialog(mirel::kIdCancel);
-    }
-    std::string m_strSummary;
-    bool m_bNext = false;
-};
-
-class Quiet : public mirel::Services {
-  public:
-    mirel::MsgAnswer MessageBox(const std::string&, const std::string&, mirel::MsgButtons, mirel::MsgIcon,
-                                int) override {
-        return mirel::MsgAnswer::Ok;
-    }
-    void Beep(mirel::BeepKind) override {}
-    std::optional<std::string> SaveFileDialog(const std::string&, const std::string&,
-                                              const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> OpenFileDialog(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    void ShellOpen(const std::string&) override {}
-    mirel::LocalTime Now() override { return {}; }
-    [[noreturn]] void ExitProcess(int code) override { throw mirel::ProcessExit{code}; }
-};
 
 std::size_t Count(const std::string& s, const std::string& what) {
     std::size_t n = 0;
@@ -77,22 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::replace(s->begin(), s->end(), '|', '!');
     }
 
-    mirel::HeadlessHost host;
-    Reader reader;
-    Quiet services;
-    mirel::SetHost(&host);
-    mirel::SetAgent(&reader);
-    mirel::SetServices(&services);
-    {
-        mirel::CPostCardDlg page(&r);
-        page.DoModal();
-    }
-    mirel::SetServices(nullptr);
-    mirel::SetAgent(nullptr);
-    mirel::SetHost(nullptr);
+    // The user reads the box as the page shows it, then presses Next once.
+    std::string summary;
+    mirel::bench::HeadlessSession session;
+    session.Run<mirel::CPostCardDlg>(r, [&summary](mirel::Dialog& page) {
+        summary = page.GetItemText(1197);
+        page.UserClick(1016);
+    });
 
-    FUZZ_CHECK(OnlyCrLf(reader.m_strSummary));
-    FUZZ_CHECK(Count(reader.m_strSummary, "|==> ") <= 1);
+    FUZZ_CHECK(OnlyCrLf(summary));
+    FUZZ_CHECK(Count(summary, "|==> ") <= 1);
     if (!r.m_strPostCardText.empty()) {
         FUZZ_CHECK(OnlyCrLf(r.m_strPostCardText));
         FUZZ_CHECK(r.m_strPostCardText.find("|==> ") == std::string::npos);

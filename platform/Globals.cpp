@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "platform/Agent.h"
+#include "platform/Scope.h"
 #include "platform/Services.h"
 #include "platform/Window.h"
 
@@ -40,6 +41,18 @@ Agent* GetAgent() {
 }
 void SetAgent(Agent* agent) {
     g_agent = agent;
+}
+
+PlatformScope::PlatformScope(Host* host, Services* services, Agent* agent) {
+    SetHost(host);
+    SetServices(services);
+    SetAgent(agent);
+}
+
+PlatformScope::~PlatformScope() {
+    SetAgent(nullptr);
+    SetServices(nullptr);
+    SetHost(nullptr);
 }
 
 } // namespace mirel

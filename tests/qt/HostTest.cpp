@@ -13,6 +13,7 @@
 #include <memory>
 #include <sstream>
 
+#include "platform/Scope.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tests/qt/Interactive.h"
 #include "tests/qt/TestPage.h"
@@ -54,12 +55,11 @@ std::string RunOn(Host& host, const std::function<void(TestPage&)>& actions) {
         const std::function<void(TestPage&)>& actions;
         std::string seen;
     } agent(actions);
-    SetHost(&host);
-    SetAgent(&agent);
-    TestPage page;
-    page.DoModal();
-    SetAgent(nullptr);
-    SetHost(nullptr);
+    {
+        const PlatformScope scope(&host, nullptr, &agent);
+        TestPage page;
+        page.DoModal();
+    }
     return agent.seen;
 }
 

@@ -8,6 +8,7 @@
 #include "app/Flow.h"
 #include "pages/common/PageDlg.h"
 #include "platform/Agent.h"
+#include "platform/Scope.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tests/unit/Harness.h"
 
@@ -52,11 +53,10 @@ std::string Walk(int version, const std::string& plan) {
     record.m_nVersion = version;
     HeadlessHost host;
     PlanAgent agent(plan, &record);
-    SetHost(&host);
-    SetAgent(&agent);
-    RunFlow(record, [](Step s, ReportRecord& r) { return std::make_unique<FakePage>(&r, s); });
-    SetAgent(nullptr);
-    SetHost(nullptr);
+    {
+        const PlatformScope scope(&host, nullptr, &agent);
+        RunFlow(record, [](Step s, ReportRecord& r) { return std::make_unique<FakePage>(&r, s); });
+    }
     return agent.m_visits;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/Dialog.h"
+#include "platform/Scope.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tools/mirel-scenario/Runner.h"
 
@@ -19,18 +20,8 @@ struct ScriptResult {
 // Installs the headless host and a scripted user for the lifetime of the object.
 class Session {
   public:
-    explicit Session(std::string_view script) : m_runner(scenario::ParseScript(script), m_log) {
-        SetHost(&m_host);
-        SetServices(&m_runner);
-        SetAgent(&m_runner);
-    }
-    ~Session() {
-        SetAgent(nullptr);
-        SetServices(nullptr);
-        SetHost(nullptr);
-    }
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
+    explicit Session(std::string_view script)
+        : m_runner(scenario::ParseScript(script), m_log), m_scope(&m_host, &m_runner, &m_runner) {}
 
     ScriptResult RunProgram() {
         const int status = m_runner.Run();
@@ -45,6 +36,7 @@ class Session {
     std::ostringstream m_log;
     HeadlessHost m_host;
     scenario::Runner m_runner;
+    PlatformScope m_scope;
 };
 
 // The whole program from the welcome page.

@@ -28,6 +28,7 @@
 #include "pages/QuestionTrees.h"
 #include "platform/Agent.h"
 #include "platform/Dialog.h"
+#include "platform/Scope.h"
 #include "platform/Services.h"
 #include "platform/Text.h"
 #include "platform/headless/HeadlessHost.h"
@@ -373,9 +374,7 @@ class RandomUser : public Agent, public Services {
                             m_rng.Between(0, 23),      m_rng.Between(0, 59), m_rng.Between(0, 59)};
         Note(m_careful ? "session of a careful user" : "session of a careless user", "session");
         HeadlessHost host;
-        SetHost(&host);
-        SetServices(this);
-        SetAgent(this);
+        const PlatformScope scope(&host, this, this);
         std::string failure;
         try {
             RunApplication();
@@ -383,9 +382,6 @@ class RandomUser : public Agent, public Services {
         } catch (const std::exception& e) {
             failure = e.what();
         }
-        SetAgent(nullptr);
-        SetServices(nullptr);
-        SetHost(nullptr);
         return failure;
     }
 

@@ -13,6 +13,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/Scope.h"
 #include "platform/Text.h"
 #include "platform/headless/HeadlessHost.h"
 #include "report/BuildReport.h"
@@ -91,16 +92,11 @@ Outcome RunReportPage(ReportRecord& record, const TempDir& dir, const std::strin
     HeadlessHost host;
     std::ostringstream raw;
     TestRunner runner(Replace(script, "$T", dir.path), raw, disk);
-    SetHost(&host);
-    SetServices(&runner);
-    SetAgent(&runner);
     {
+        const PlatformScope scope(&host, &runner, &runner);
         CReportDlg page(&record);
         EXPECT_EQ(runner.RunPage(page), 0) << script;
     }
-    SetAgent(nullptr);
-    SetServices(nullptr);
-    SetHost(nullptr);
     Outcome out{"", Replace(raw.str(), dir.path, "$T")};
     std::istringstream in(out.fullLog);
     for (std::string line; std::getline(in, line); out.log += line + "\n") {

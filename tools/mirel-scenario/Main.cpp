@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Agent.h"
+#include "platform/Scope.h"
 #include "platform/Window.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tools/mirel-scenario/Runner.h"
@@ -42,34 +43,30 @@ int main(int argc, char** argv) {
 
     mirel::scenario::Runner runner(mirel::scenario::ParseScript(text.str()), std::cout);
     mirel::HeadlessHost headless;
+    mirel::Host* chosen = &headless;
 #ifdef MIREL_WITH_QT
     std::unique_ptr<mirel::qt::QtEnvironment> qt;
     if (host == "qt") {
         qt = mirel::qt::CreateEnvironment(argc, argv);
-        mirel::SetHost(&qt->GetHost());
-    } else {
-        mirel::SetHost(&headless);
+        chosen = &qt->GetHost();
     }
 #else
     if (host == "qt") {
         std::cerr << "mirel-scenario: built without the Qt host\n";
         return 69;
     }
-    mirel::SetHost(&headless);
 #endif
-    mirel::SetServices(&runner);
-    mirel::SetAgent(&runner);
     int status = 0;
-    try {
-        status = runner.Run();
-    } catch (const std::exception& e) {
-        std::cout.flush();
-        std::cerr << "mirel-scenario: " << e.what() << '\n';
-        status = 70;
+    {
+        const mirel::PlatformScope scope(chosen, &runner, &runner);
+        try {
+            status = runner.Run();
+        } catch (const std::exception& e) {
+            std::cout.flush();
+            std::cerr << "mirel-scenario: " << e.what() << '\n';
+            status = 70;
+        }
     }
     std::cout.flush();
-    mirel::SetAgent(nullptr);
-    mirel::SetServices(nullptr);
-    mirel::SetHost(nullptr);
     return status;
 }
