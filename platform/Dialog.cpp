@@ -18,8 +18,11 @@ int Dialog::DoModal() {
     m_nFocus = 0;
     UpdateData(false);
     m_pWnd->ShowFocus(0);
-    m_pWnd->Open();
+    // As the classic show-window notification, the page's show handling (its caption, its
+    // place, its controls) comes before the window appears, so it appears where it belongs.
     OnShowWindow();
+    if (IsOpen())
+        m_pWnd->Open();
     // As the classic dialog manager, the first focus goes to a control like every other focus
     // change, with its notification, once the page has set itself up (unless it placed the
     // focus itself).
