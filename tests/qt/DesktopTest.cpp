@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/Scope.h"
 #include "tests/qt/Interactive.h"
 #include "tests/unit/Roads.h"
 
@@ -86,6 +87,80 @@ TEST(Desktop, EveryRoadTypedKeyByKeyStaysWhereMovedWithTheWelcomeWindowUnmapped)
         for (const std::string& failure : r.failures)
             ADD_FAILURE() << road.filename() << ": " << failure;
     }
+}
+
+// Acts on the test start page through the window manager: Alt+F4 first, then the close box
+// in the frame's title bar; the scripted user answers the questions that follow.
+class WindowManagerUser : public Agent {
+  public:
+    explicit WindowManagerUser(scenario::Runner& script) : m_script(script) {}
+    void PageShown(Dialog& page) override { m_script.PageShown(page); }
+    void Step(Dialog& page) override {
+        if (std::string(page.ClassName()) != "CTestStartDlg" || m_done == 2) {
+            m_script.Step(page);
+            return;
+        }
+        QWidget* window = PageWindow();
+        const QRect frame = SettledFrame(window);
+        if (m_done++ == 0) {
+            Xdotool({QStringLiteral("key"), QStringLiteral("alt+F4")});
+        } else {
+            // The close button is the last one at the right end of the title bar.
+            const QRect client = window->geometry();
+            const int bar = client.top() - frame.top();
+            Xdotool({QStringLiteral("mousemove"), QString::number(frame.right() - bar / 2 - 2),
+                     QString::number(frame.top() + bar / 2), QStringLiteral("click"), QStringLiteral("1")});
+        }
+        // The question comes through the window manager's close request, from the event loop.
+        const int asked = m_done;
+        Settle(3000, [&] { return !page.IsOpen() || m_asked >= asked; });
+    }
+    int m_asked = 0;
+
+  private:
+    scenario::Runner& m_script;
+    int m_done = 0;
+};
+
+TEST(Desktop, AltF4AndTheCloseBoxAskBeforeEnding) {
+    if (!OnDesktop())
+        GTEST_SKIP() << "needs an X display with a window manager (tests/with-desktop.sh)";
+    std::ostringstream log;
+    scenario::Runner runner(scenario::ParseScript("click 1077\nclick 1277\nanswer no\nanswer yes\n"), log);
+    WindowManagerUser user(runner);
+    struct Counting : Services {
+        Counting(scenario::Runner& r, WindowManagerUser& u) : runner(r), user(u) {}
+        MsgAnswer MessageBox(const std::string& caption, const std::string& text, MsgButtons buttons,
+                             MsgIcon icon, int defaultButton) override {
+            ++user.m_asked;
+            return runner.MessageBox(caption, text, buttons, icon, defaultButton);
+        }
+        void Beep(BeepKind kind) override { runner.Beep(kind); }
+        std::optional<std::string> SaveFileDialog(const std::string& f, const std::string& e,
+                                                  const std::string& p) override {
+            return runner.SaveFileDialog(f, e, p);
+        }
+        std::optional<std::string> OpenFileDialog(const std::string& f, const std::string& e) override {
+            return runner.OpenFileDialog(f, e);
+        }
+        void ShellOpen(const std::string& url) override { runner.ShellOpen(url); }
+        LocalTime Now() override { return runner.Now(); }
+        [[noreturn]] void ExitProcess(int code) override { runner.ExitProcess(code); }
+        scenario::Runner& runner;
+        WindowManagerUser& user;
+    } services(runner, user);
+    int status = -1;
+    {
+        const PlatformScope scope(&Environment().GetHost(), &services, &user);
+        status = runner.Run();
+    }
+    const std::string question =
+        "beep question\nmessage \"Mirel beenden\" \"Wollen Sie das Programm wirklich "
+        "beenden?\\n\\nWenn Sie das Programm jetzt beenden, werden alle Angaben "
+        "verworfen.\" yesno question -> ";
+    EXPECT_EQ(log.str(), "page CWelcomeDlg\npage CVersionTypeDlg\npage CTestStartDlg\n" + question + "no\n" +
+                             question + "yes\nexit 0\n");
+    EXPECT_EQ(status, 0);
 }
 
 } // namespace
