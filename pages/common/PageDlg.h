@@ -20,6 +20,8 @@ class CPageDlg : public Dialog {
     void OnOK() override {}     // Enter without a usable default button does nothing
     void OnCancel() override {} // Escape never closes a page
     void OnCommand(int id, Notify code) override;
+    // Tab passes by the info box that hands its focus on: it is reached with the mouse only.
+    bool SkipsTab(int id) const override { return id == 1171 && !m_bInfoBoxKeepsFocus; }
 
   protected:
     // Caption from the record's title, placement at the last page's position, icon 128.
