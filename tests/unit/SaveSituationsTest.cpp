@@ -15,6 +15,7 @@
 #include <functional>
 #include <grp.h>
 #include <iterator>
+#include <optional>
 #include <poll.h>
 #include <sstream>
 #include <string>
@@ -222,7 +223,7 @@ struct Situation {
     rlim_t limit = 0;        // a file-size limit for the save
     bool bigReport = false;  // a 200 KB file is appended first, more than a pipe holds
     bool killFirst = false;  // a first save is killed in the middle
-    bool pipeReader = false; // a reader at $T/w/pipe takes 100 bytes and goes
+    bool pipeReader = false; // a reader at $T/w/pipe takes up to 100 bytes and goes
     std::string company = "Muster";
 };
 
@@ -324,6 +325,23 @@ std::vector<Situation> Situations() {
          true,
          false,
          true},
+        {"another user's link to the user's pipe",
+         [](const std::string& dir, uid_t user) {
+             EXPECT_EQ(::mkfifo((dir + "/w/pipe").c_str(), 0600), 0);
+             EXPECT_EQ(::chown((dir + "/w/pipe").c_str(), user, user == 0 ? 0 : kNobody), 0);
+             MakeFolder(dir + "/alle", 0777, 0);
+             fs::create_symlink(dir + "/w/pipe", dir + "/alle/report.txt");
+             EXPECT_EQ(::lchown((dir + "/alle/report.txt").c_str(), kStranger, kStranger), 0);
+             return std::string();
+         },
+         "alle/report.txt",
+         "",
+         {Result::NotCreated, After::Ignore},
+         {Result::NotCreated, After::Ignore},
+         0,
+         false,
+         false,
+         true},
         {"a name of 300 bytes",
          none,
          "w/" + kLongName,
@@ -351,6 +369,17 @@ std::vector<Situation> Situations() {
          "w/h2.txt",
          {Result::Saved, After::Typed},
          {Result::Saved, After::Typed}},
+        {"a file with a second hard link and a file-size limit of 100 bytes",
+         [](const std::string& dir, uid_t user) {
+             Make(dir + "/w/h.txt", kOld, 0640, user);
+             fs::create_hard_link(dir + "/w/h.txt", dir + "/w/h2.txt");
+             return std::string();
+         },
+         "w/h.txt",
+         "w/h2.txt",
+         {Result::NotClosed, After::Old},
+         {Result::NotClosed, After::Old},
+         100},
         {"a save killed in the middle, then a second save",
          old("k.txt", 0640, 1),
          "w/k.txt",
@@ -379,23 +408,40 @@ std::string ExpectedStatus(Result result, const std::string& path) {
     return "Fehler: Der Report konnte nicht geschlossen werden!";
 }
 
-// Takes 100 bytes from the pipe and goes.
-std::thread StartReader(const std::string& pipe) {
-    const int fd = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    EXPECT_GE(fd, 0) << pipe;
-    return std::thread([fd] {
-        std::size_t got = 0;
-        char buffer[100];
-        for (int waited = 0; got < sizeof buffer && waited < 20000; waited += 10) {
-            pollfd p{fd, POLLIN, 0};
-            ::poll(&p, 1, 10);
-            const ssize_t n = ::read(fd, buffer, sizeof buffer - got);
-            if (n > 0)
-                got += static_cast<std::size_t>(n);
-        }
-        ::close(fd);
-    });
-}
+// Takes up to 100 bytes from a pipe and goes, or stops when told.
+class Reader {
+  public:
+    explicit Reader(const std::string& pipe) : m_fd(::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
+        EXPECT_GE(m_fd, 0) << pipe;
+        m_thread = std::thread([this] {
+            char buffer[100];
+            while (m_got < sizeof buffer && !m_stop) {
+                pollfd p{m_fd, POLLIN, 0};
+                ::poll(&p, 1, 10);
+                const ssize_t n = ::read(m_fd, buffer, sizeof buffer - m_got);
+                if (n > 0)
+                    m_got += static_cast<std::size_t>(n);
+            }
+            ::close(m_fd);
+        });
+    }
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+    ~Reader() { Stop(); }
+    // The bytes it took.
+    std::size_t Stop() {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_got;
+    }
+
+  private:
+    int m_fd;
+    std::atomic<bool> m_stop = false;
+    std::atomic<std::size_t> m_got = 0;
+    std::thread m_thread;
+};
 
 void RunSituations(uid_t user) {
     if (::geteuid() != 0)
@@ -442,12 +488,13 @@ void RunSituations(uid_t user) {
         std::vector<std::string> helperEnv = {"MIREL_SAVE_HELPER=" + script, env[0]};
         if (s.limit != 0)
             helperEnv.push_back("MIREL_SAVE_LIMIT=" + std::to_string(s.limit));
-        std::thread reader;
+        std::optional<Reader> reader;
         if (s.pipeReader)
-            reader = StartReader(dir + "/w/pipe");
+            reader.emplace(dir + "/w/pipe");
         const Helper helper = RunHelper(user, helperEnv);
-        if (reader.joinable())
-            reader.join();
+        if (reader) { // the report reaches the pipe only when the user chose it
+            EXPECT_EQ(reader->Stop(), s.target == "w/pipe" ? 100U : 0U);
+        }
 
         // The process lived on: no death by SIGPIPE or SIGXFSZ.
         EXPECT_TRUE(WIFEXITED(helper.status) && WEXITSTATUS(helper.status) == 0) << helper.status;
