@@ -26,7 +26,6 @@
 //    locked by a save still running (each save holds a lock on its temporary file).
 //
 // Opening never waits for the other end of a pipe.
-#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -62,6 +61,7 @@ constexpr int kStallMs = 3000;
 
 constexpr char kTempPrefix[] = ".mirel-";
 constexpr std::size_t kTempRandom = 6;
+constexpr char kTempChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 class Fd {
   public:
@@ -135,12 +135,13 @@ bool WriteToStream(int fd, const std::string& bytes, bool pipe) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n >= 0)
+        if (n >= 0) {
             done += static_cast<std::size_t>(n);
-        else if (errno == EAGAIN && !WaitForRoom(fd, kStallMs))
+            continue;
+        }
+        // A full pipe waits for room; anything else fails, EPIPE when the reader went away.
+        if (errno != EINTR && (errno != EAGAIN || !WaitForRoom(fd, kStallMs)))
             return false;
-        else if (errno != EAGAIN && errno != EINTR)
-            return false; // EPIPE when the reader went away
     }
     int left = 0;
     int waited = 0;
@@ -161,8 +162,8 @@ bool WriteToStream(int fd, const std::string& bytes, bool pipe) {
 // a link another user planted must not send the report into a device.
 bool ChosenDirectly(const std::string& path) {
     struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 &&
-           (!S_ISLNK(st.st_mode) || st.st_uid == ::geteuid() || st.st_uid == 0);
+    return ::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode) || st.st_uid == ::geteuid() ||
+           st.st_uid == 0;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -210,10 +211,7 @@ bool IsTempName(const char* name) {
     const std::string s = name;
     if (s.size() != sizeof kTempPrefix - 1 + kTempRandom || s.rfind(kTempPrefix, 0) != 0)
         return false;
-    for (std::size_t i = sizeof kTempPrefix - 1; i < s.size(); ++i)
-        if (std::isalnum(static_cast<unsigned char>(s[i])) == 0)
-            return false;
-    return true;
+    return s.find_first_not_of(kTempChars, sizeof kTempPrefix - 1) == std::string::npos;
 }
 
 bool WrittenBeforeRun(const struct stat& st) {
@@ -228,7 +226,7 @@ void RemoveLeftovers(const Place& place) {
     DIR* dir = ::fdopendir(::openat(place.folder.Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir == nullptr)
         return;
-    while (const dirent* entry = ::readdir(dir)) {
+    for (const dirent* entry = ::readdir(dir); entry != nullptr; entry = ::readdir(dir)) {
         if (!IsTempName(entry->d_name))
             continue;
         const Fd file(::openat(place.folder.Get(), entry->d_name,
@@ -247,14 +245,13 @@ void RemoveLeftovers(const Place& place) {
 // A new `.mirel-XXXXXX` in the folder, locked while this save runs; nothing when the folder
 // takes no new file.
 std::optional<std::pair<Fd, std::string>> CreateTemp(const Place& place) {
-    constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         unsigned char random[kTempRandom] = {};
         if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
             return std::nullopt;
         std::string name = kTempPrefix;
         for (const unsigned char r : random)
-            name += kChars[r % (sizeof kChars - 1)];
+            name += kTempChars[r % (sizeof kTempChars - 1)];
         Fd fd(::openat(place.folder.Get(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                        0600));
         if (fd.Valid()) {
@@ -312,7 +309,7 @@ bool WriteRegular(Fd& target, const std::string& path, const struct stat& st, co
     Fd unnamed = named ? Fd() : CreateUnnamedTemp(place);
     Fd& temp = named ? named->first : unnamed;
     const auto dropTemp = [&] {
-        if (named)
+        if (place && named)
             ::unlinkat(place->folder.Get(), named->second.c_str(), 0);
         temp.Reset();
     };
@@ -322,7 +319,7 @@ bool WriteRegular(Fd& target, const std::string& path, const struct stat& st, co
             RemoveCreated(place, st);
         return false;
     }
-    if (named && st.st_nlink == 1 && TakeOver(temp.Get(), st) &&
+    if (place && named && st.st_nlink == 1 && TakeOver(temp.Get(), st) &&
         ::renameat(place->folder.Get(), named->second.c_str(), place->folder.Get(), place->name.c_str()) ==
             0) {
         temp.Reset(); // its data is synced; closing it also ends its lock
@@ -355,13 +352,16 @@ void KeepWriteSignalsHarmless() {
 }
 
 WriteStatus Services::WriteFile(const std::string& path, const std::string& bytes) {
+    // Even opening a device or a pipe can be felt at its other end: not through another user's link.
+    struct stat st {};
+    if (!ChosenDirectly(path) && ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return WriteStatus::OpenFailed;
     bool created = true;
     Fd target(OpenNoWait(path, O_WRONLY | O_CREAT | O_EXCL));
     if (!target.Valid() && errno == EEXIST) {
         created = false;
         target.Reset(OpenNoWait(path, O_WRONLY | O_CREAT));
     }
-    struct stat st {};
     if (!target.Valid() || ::fstat(target.Get(), &st) != 0)
         return WriteStatus::OpenFailed;
     if (S_ISREG(st.st_mode))

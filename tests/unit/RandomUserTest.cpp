@@ -509,10 +509,9 @@ TEST(RandomUser, EveryProductSurvivesRandomUsers) {
         const std::time_t now = std::time(nullptr);
         std::tm utc{};
         ::gmtime_r(&now, &utc);
-        const auto date =
-            static_cast<std::uint64_t>((utc.tm_year + 1900) * 10000 + (utc.tm_mon + 1) * 100 + utc.tm_mday);
+        const int date = (utc.tm_year + 1900) * 10000 + (utc.tm_mon + 1) * 100 + utc.tm_mday;
         for (std::uint64_t i = 1; i <= 8; ++i)
-            seeds.push_back(date * 100 + i);
+            seeds.push_back(static_cast<std::uint64_t>(date) * 100 + i);
     }
     const auto actions =
         static_cast<long>(env("MIREL_RANDOM_ACTIONS") != 0 ? env("MIREL_RANDOM_ACTIONS") : 12500);

@@ -35,8 +35,6 @@
 #include "report/ReportRecord.h"
 #include "tools/mirel-scenario/Runner.h"
 
-extern char** environ;
-
 namespace mirel {
 namespace {
 
