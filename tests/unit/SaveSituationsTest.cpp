@@ -223,6 +223,7 @@ struct Situation {
     bool killFirst = false;  // a first save is killed in the middle
     bool pipeReader = false; // a reader at $T/w/pipe takes up to 100 bytes and goes
     std::string company = "Muster";
+    std::string proposed = "Report von Muster"; // the name the save dialog proposes
 };
 
 std::string ProtectedSymlinks() {
@@ -233,18 +234,15 @@ const std::string kLongName = std::string(296, 'x') + ".txt"; // 300 bytes
 
 std::vector<Situation> Situations() {
     const auto none = [](const std::string&, uid_t) { return std::string(); };
-    const auto old = [](const std::string& name, mode_t mode, uid_t owner) {
+    const auto old = [](const std::string& name, mode_t mode) { // a file of the user's
         return [=](const std::string& dir, uid_t user) {
-            Make(dir + "/w/" + name, kOld, mode, owner == 1 ? user : owner);
+            Make(dir + "/w/" + name, kOld, mode, user);
             return std::string();
         };
     };
-    // The report name the page proposes for a company of 100 "€", plus the ".txt" a dialog adds.
-    const std::string euroName = [] {
-        std::string name = "Report von " + kEuro100;
-        name.resize(251 - (251 - 11) % 3);
-        return name + ".txt";
-    }();
+    // For a company of 100 "€" (300 bytes) the page proposes the first 80, so that the name with
+    // the ".txt" a dialog adds takes 255 bytes.
+    const std::string euroName = "Report von " + kEuro100.substr(0, 240);
     return {
         {"a link planted by another user in a sticky folder",
          [](const std::string& dir, uid_t user) {
@@ -262,7 +260,7 @@ std::vector<Situation> Situations() {
          {Result::NotCreated, After::Old},
          {Result::NotCreated, After::Old}},
         {"a read-only file",
-         old("r.txt", 0444, 1),
+         old("r.txt", 0444),
          "w/r.txt",
          "w/r.txt",
          {Result::Saved, After::Typed},
@@ -289,7 +287,7 @@ std::vector<Situation> Situations() {
          {Result::Saved, After::Typed},
          {Result::Saved, After::Typed}},
         {"a file-size limit of 100 bytes",
-         old("gross.txt", 0644, 1),
+         old("gross.txt", 0644),
          "w/gross.txt",
          "w/gross.txt",
          {Result::NotClosed, After::Old},
@@ -348,15 +346,16 @@ std::vector<Situation> Situations() {
          {Result::NotCreated, After::Missing}},
         {"the proposed name for a company of 100 \"€\"",
          none,
-         "w/" + euroName,
-         "w/" + euroName,
+         "w/" + euroName + ".txt",
+         "w/" + euroName + ".txt",
          {Result::Saved, After::Typed},
          {Result::Saved, After::Typed},
          0,
          false,
          false,
          false,
-         kEuro100},
+         kEuro100,
+         euroName},
         {"a file with a second hard link",
          [](const std::string& dir, uid_t user) {
              Make(dir + "/w/h.txt", kOld, 0640, user);
@@ -379,7 +378,7 @@ std::vector<Situation> Situations() {
          {Result::NotClosed, After::Old},
          100},
         {"a save killed in the middle, then a second save",
-         old("k.txt", 0640, 1),
+         old("k.txt", 0640),
          "w/k.txt",
          "w/k.txt",
          {Result::Saved, After::Typed},
@@ -504,6 +503,8 @@ void RunSituations(uid_t user) {
         const std::vector<std::string> expected = {StatusLine(ExpectedStatus(expect.result, target)),
                                                    StatusLine(ExpectedStatus(Result::Saved, again))};
         EXPECT_EQ(statuses, expected) << helper.log;
+        EXPECT_NE(helper.log.find("save-dialog " + Quote(s.proposed) + " -> "), std::string::npos)
+            << helper.log;
         EXPECT_EQ(helper.log.substr(helper.log.size() < 4 ? 0 : helper.log.size() - 4), "end\n")
             << helper.log;
         const std::string after[] = {kOld, kTyped, "", ""};
