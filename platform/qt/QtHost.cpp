@@ -32,9 +32,8 @@ namespace {
 
 // The program keeps no settings, but Qt's file dialog stores its history in the user's
 // settings (QtProject.conf). Those settings are placed below /dev/null, a device for every user,
-// where no folder can ever be made, not even by root: Qt keeps the values in memory for the run
-// (so the dialogs still remember within it) and writes nothing anywhere, so no folder is left
-// behind however the process ends.
+// where no folder can ever be made, not even by root: Qt reads nothing there and its writes fail
+// quietly, so nothing is left behind anywhere, however the process ends.
 void KeepNoSettings() {
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
