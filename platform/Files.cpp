@@ -22,15 +22,16 @@
 //      truncated only now. Its temporary file is unnamed (O_TMPFILE), beside it or else in the
 //      system's temporary folder, and is gone with the save; none at all where neither works.
 // 4. Before a save, leftover temporary files of this program in the file's folder are removed:
-//    the user's own `.mirel-XXXXXX` files, last written before this process started and not
-//    locked by a save still running (each save holds a lock on its temporary file).
+//    the user's own `.mirel-XXXXXX` files that no save holds. Each save locks its temporary file
+//    right after creating it, so an unlocked one belongs to a save that ended abnormally (killed,
+//    power gone), in this run or an earlier one. A file taken away in the moment between its
+//    creation and its lock only makes that other save write in place (its rename fails).
 //
 // Opening never waits for the other end of a pipe.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <optional>
@@ -47,14 +48,6 @@
 
 namespace mirel {
 namespace {
-
-// When this process started: temporary files last written before that are no save of this run.
-timespec RunStart() noexcept {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return now;
-}
-const timespec kRunStart = RunStart();
 
 // A pipe whose reader takes nothing for this long fails the save.
 constexpr int kStallMs = 3000;
@@ -214,12 +207,7 @@ bool IsTempName(const char* name) {
     return s.find_first_not_of(kTempChars, sizeof kTempPrefix - 1) == std::string::npos;
 }
 
-bool WrittenBeforeRun(const struct stat& st) {
-    return st.st_mtim.tv_sec < kRunStart.tv_sec ||
-           (st.st_mtim.tv_sec == kRunStart.tv_sec && st.st_mtim.tv_nsec <= kRunStart.tv_nsec);
-}
-
-// Removes the user's temporary files of earlier runs that no save holds any more.
+// Removes the user's temporary files that no save holds any more.
 void RemoveLeftovers(const Place& place) {
     if (!place.listable)
         return;
@@ -234,7 +222,7 @@ void RemoveLeftovers(const Place& place) {
         struct stat st {};
         struct stat named {};
         if (file.Valid() && ::fstat(file.Get(), &st) == 0 && S_ISREG(st.st_mode) &&
-            st.st_uid == ::geteuid() && WrittenBeforeRun(st) && ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0 &&
+            st.st_uid == ::geteuid() && ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0 &&
             ::fstatat(place.folder.Get(), entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
             SameFile(named, st))
             ::unlinkat(place.folder.Get(), entry->d_name, 0);

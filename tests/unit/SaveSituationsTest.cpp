@@ -19,6 +19,7 @@
 #include <poll.h>
 #include <sstream>
 #include <string>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -532,6 +533,73 @@ TEST(SaveSituations, AsRoot) {
 
 TEST(SaveSituations, AsNobody) {
     RunSituations(kNobody);
+}
+
+// Leftovers in the folder of a save: the user's unlocked `.mirel-XXXXXX` files go, of this run
+// too (a save killed in a child of this process); a save's locked file, another user's file and
+// names or kinds this program never makes stay.
+TEST(SaveLeftovers, OnlyTheUsersUnlockedTemporaryFilesGo) {
+    std::string dir = (fs::temp_directory_path() / "mirel-save-leftovers.XXXXXX").string();
+    ASSERT_NE(::mkdtemp(dir.data()), nullptr);
+    const std::string report(10000, 'r');
+    std::ostringstream log;
+    scenario::Runner services(scenario::ParseScript(""), log); // the usual WriteFile
+
+    const pid_t pid = ::fork();
+    if (pid == 0) { // over a file-size limit of 100 bytes, killed in the middle of its save
+        const rlimit limited{100, RLIM_INFINITY};
+        ::signal(SIGXFSZ, [](int) { ::raise(SIGKILL); });
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+        services.WriteFile(dir + "/k.txt", report);
+        std::_Exit(1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    ASSERT_EQ(Leftovers(dir).size(), 1U);
+
+    struct Case {
+        const char* name;
+        bool folder;
+        bool locked;
+        bool stranger;
+        bool stays;
+    };
+    const std::vector<Case> cases = {
+        {".mirel-Ab3dE9", false, false, false, false}, {".mirel-Ab3dE8", false, true, false, true},
+        {".mirel-Ab3dE7", false, false, true, true},   {".mirel-Ab3dE", false, false, false, true},
+        {".mirel-Ab3dE_6", false, false, false, true}, {".mirel-Ab3d.6", false, false, false, true},
+        {".mirel-Ab3dF0", true, false, false, true},
+    };
+    std::vector<int> locks;
+    for (const Case& c : cases) {
+        const std::string path = dir + "/" + c.name;
+        if (c.folder) {
+            fs::create_directory(path);
+            continue;
+        }
+        std::ofstream(path) << "x";
+        if (c.stranger && ::geteuid() == 0) {
+            EXPECT_EQ(::chown(path.c_str(), kStranger, kStranger), 0);
+        }
+        if (c.locked) {
+            locks.push_back(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+            EXPECT_EQ(::flock(locks.back(), LOCK_EX), 0);
+        }
+    }
+    EXPECT_EQ(services.WriteFile(dir + "/k.txt", report), WriteStatus::Ok);
+    EXPECT_EQ(ReadBytes(dir + "/k.txt"), report);
+    std::size_t staying = 0;
+    for (const Case& c : cases) {
+        const bool stays = c.stays && (!c.stranger || ::geteuid() == 0); // only root has strangers' files
+        EXPECT_EQ(fs::exists(dir + "/" + c.name), stays) << c.name;
+        staying += stays ? 1 : 0;
+    }
+    EXPECT_EQ(Leftovers(dir).size(), staying); // the killed save's file is gone too
+    for (const int fd : locks)
+        ::close(fd);
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
 }
 
 } // namespace
