@@ -47,14 +47,25 @@ std::string FileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// A file name takes at most 255 bytes (in UTF-8 on Linux; on Windows 255 characters, never more
+// than the UTF-8 bytes). The save dialog adds ".txt" to a name without an extension, so the
+// proposed name leaves room for it.
+constexpr std::size_t kMaxProposedBytes = 255 - 4;
+
 // "Report von " + company, with every character that a file name on Linux or Windows cannot
-// hold replaced by "_".
+// hold replaced by "_", cut at a character's start to fit a file system.
 std::string ProposedName(const std::string& company) {
     std::string name = "Report von " + company;
     for (char& c : name) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7F || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
             c = '_';
+    }
+    if (name.size() > kMaxProposedBytes) {
+        std::size_t cut = kMaxProposedBytes;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) // a continuation byte
+            --cut;
+        name.resize(cut);
     }
     return name;
 }

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
@@ -14,7 +13,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStyleFactory>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QUrl>
 #include <cstdlib>
@@ -33,13 +31,12 @@ namespace mirel::qt {
 namespace {
 
 // The program keeps no settings, but Qt's file dialog stores its history in the user's
-// settings (QtProject.conf). Those writes go to a folder of our own that is removed when the
-// process ends, by std::exit as well: it lives as long as the program's statics.
+// settings (QtProject.conf). Those settings are placed below /dev/null, a device for every user,
+// where no folder can ever be made, not even by root: Qt reads nothing there and its writes fail
+// quietly, so nothing is left behind anywhere, however the process ends.
 void KeepNoSettings() {
-    static const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/mirel-settings-XXXXXX"));
-    const QString path = folder.isValid() ? folder.path() : QStringLiteral("/nonexistent");
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, path);
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
 class Environment : public QtEnvironment {
