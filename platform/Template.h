@@ -41,6 +41,7 @@ enum Style : std::uint32_t {
     kCenter = 1u << 13,    // centred static text
     kAutoHScroll = 1u << 14,
     kAutoVScroll = 1u << 15,
+    kNoPrefix = 1u << 16, // static text shown literally: '&' marks no mnemonic
 };
 
 struct ControlTemplate {
@@ -53,6 +54,22 @@ struct ControlTemplate {
     std::vector<std::string> items{}; // fixed entries of a drop-down list
     std::string name{};               // accessible name (defaults to the label text)
 };
+
+// Whether the label of `t` may carry an '&' mnemonic that the dialog's mnemonic search finds.
+inline bool HasMnemonicLabel(const ControlTemplate& t) {
+    switch (t.kind) {
+    case ControlKind::Static:
+        return (t.style & kNoPrefix) == 0;
+    case ControlKind::GroupBox:
+        return true;
+    case ControlKind::PushButton:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+        return t.id > 0;
+    default:
+        return false;
+    }
+}
 
 struct DialogTemplate {
     int id = 0;

@@ -87,10 +87,12 @@ class PageButton : public QPushButton {
     }
 };
 
-// Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics.
+// Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics
+// (unless `literal`: then an '&' is shown as it stands).
 class StaticText : public Clickable {
   public:
-    StaticText(QWidget* parent, Qt::Alignment align) : Clickable(parent), m_align(align) {}
+    StaticText(QWidget* parent, Qt::Alignment align, bool literal)
+        : Clickable(parent), m_align(align), m_mnemonic(literal ? 0 : int(Qt::TextShowMnemonic)) {}
     // `rect` is the template's rectangle, `room` how far the text may reach beside it.
     void Place(const QRect& rect, TextRoom room) {
         m_rect = rect;
@@ -102,7 +104,7 @@ class StaticText : public Clickable {
         Fit();
         update();
     }
-    int Flags() const { return int(m_align | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic; }
+    int Flags() const { return int(m_align | Qt::AlignTop) | Qt::TextWordWrap | m_mnemonic; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -136,6 +138,7 @@ class StaticText : public Clickable {
     }
 
     Qt::Alignment m_align;
+    int m_mnemonic;
     QString m_text;
     QRect m_rect;
     TextRoom m_room{0, 0};
@@ -700,7 +703,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
             align = Qt::AlignRight;
         else if ((t.style & kCenter) != 0)
             align = Qt::AlignHCenter;
-        auto* label = new StaticText(parent, align);
+        auto* label = new StaticText(parent, align, (t.style & kNoPrefix) != 0);
         if ((t.style & kNotify) != 0 && id > 0)
             label->onClick = [this, id] {
                 if (Routable())
@@ -1120,9 +1123,7 @@ bool QtWindow::MnemonicRequest(QChar ch) {
         const std::ptrdiff_t i = from < 0 ? step - 1 : (from + step) % n;
         const ControlTemplate& t = controls[static_cast<std::size_t>(i)];
         const bool label = t.kind == ControlKind::Static || t.kind == ControlKind::GroupBox;
-        const bool button = t.kind == ControlKind::PushButton || t.kind == ControlKind::RadioButton ||
-                            t.kind == ControlKind::CheckBox;
-        if ((!label && !button) || (button && t.id <= 0))
+        if (!HasMnemonicLabel(t))
             continue;
         if (MnemonicOf(LabelText(static_cast<std::size_t>(i))) != ch || !Usable(static_cast<std::size_t>(i)))
             continue;
