@@ -2,7 +2,7 @@
 # Builds the Debian package as it ships and checks it. BUILD is the test build folder; the
 # package comes from a Release build of the wizard alone with Debian's hardening flags, in its
 # own folder BUILD-package (kept, so that a second run only rebuilds what changed), stripped by
-# CPack. lintian (pedantic, with infos), appstreamcli and desktop-file-validate must find
+# CPack; the package stays in BUILD-package/package/. lintian (pedantic, with infos), appstreamcli and desktop-file-validate must find
 # nothing. Then the package is unpacked into a fresh folder: it must hold the wizard, its
 # manual page, copyright, changelog, desktop entry, icon and metainfo and no test tool, and the
 # installed program must start and keep its welcome page open (offscreen).
@@ -25,9 +25,11 @@ flags() { (cd "$src" && dpkg-buildflags --get "$1"); }
 cmake -S "$src" -B "$pkg" -DCMAKE_BUILD_TYPE=Release -DMIREL_TESTS=OFF -DMIREL_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" \
   >"$work/configure.log" 2>&1 || fail "configuring the package build failed:" "$work/configure.log"
+pkg=$(cd "$pkg" && pwd)
 cmake --build "$pkg" -j"$(nproc)" >"$work/build.log" 2>&1 || fail "the package build failed:" "$work/build.log"
-(cd "$pkg" && cpack -G DEB -B "$work/out") >"$work/cpack.log" 2>&1 || fail "cpack failed:" "$work/cpack.log"
-deb=$(ls "$work"/out/*.deb)
+rm -rf "$pkg/package"
+(cd "$pkg" && cpack -G DEB -B "$pkg/package") >"$work/cpack.log" 2>&1 || fail "cpack failed:" "$work/cpack.log"
+deb=$(ls "$pkg"/package/*.deb)
 
 dpkg-deb --info "$deb" | grep -q 'Depends:.*libqt6widgets6' || fail "package declares no Qt dependency"
 version=$(dpkg-deb -f "$deb" Version)
@@ -67,4 +69,4 @@ caption "Varenta Support Bericht - Version 1.22+"
 control 1244 text="Dieses Programm unterstützt Sie bei der Erstellung von technischen Reports für die unten aufgeführten Produkte." visible=1 enabled=1
 end'
 [ "$out" = "$expected" ] || { echo "the package build shows no welcome page:"; echo "$out"; exit 1; }
-echo "package ok: $(basename "$deb")"
+echo "package ok: $deb"

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
