@@ -31,7 +31,7 @@ const char* const kHint = "Falls Sie den Report mit einem anderen Programm verse
 const char* const kNoMailCaption = "E-Mail verschicken";
 std::string NoMailText(const std::string& subject) {
     return std::string("Es konnte kein E-Mail-Programm gestartet werden.\n\n"
-                       "Bitte schreiben Sie die E-Mail von Hand an:\n") +
+                       "Bitte schreiben Sie die E-Mail selbst an:\n") +
            kSupportAddress + "\n\nmit dem Betreff:\n" + subject +
            "\n\nFügen Sie der E-Mail bitte den Report an. Adresse und Betreff können Sie aus den "
            "Feldern dieser Seite kopieren.";

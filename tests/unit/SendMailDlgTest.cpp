@@ -63,8 +63,8 @@ void RunFinalPage(ReportRecord& record, bool mailProgram, const std::string& scr
 
 std::string NoMailMessage(const std::string& subject) {
     return "beep information\nmessage \"E-Mail verschicken\" " +
-           Quote("Es konnte kein E-Mail-Programm gestartet werden.\n\nBitte schreiben Sie die E-Mail von "
-                 "Hand an:\nsupport@varenta.example\n\nmit dem Betreff:\n" +
+           Quote("Es konnte kein E-Mail-Programm gestartet werden.\n\nBitte schreiben Sie die E-Mail "
+                 "selbst an:\nsupport@varenta.example\n\nmit dem Betreff:\n" +
                  subject +
                  "\n\nFügen Sie der E-Mail bitte den Report an. Adresse und Betreff können Sie aus den "
                  "Feldern dieser Seite kopieren.") +
