@@ -1,11 +1,17 @@
-// The report page's status line shows saved paths as they are: an '&' in a path is drawn, and
-// Alt with the letter after it reaches no control.
+// Texts that hold what the user typed or chose are shown as they are: the report page's status
+// line draws an '&' in a path, and Alt with the letter after it reaches no control; a message box
+// shows markup as plain text that the mouse can select (the final page's message carries the
+// company name in the mail subject).
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,6 +83,28 @@ TEST(StatusLine, AltWithTheLetterAfterAnAmpersandInThePathMovesNoFocus) {
         focus.push_back(p.GetFocusItem());
     });
     EXPECT_EQ(focus, (std::vector<int>{1210, 1208}));
+}
+
+TEST(MessageText, MarkupStaysPlainAndTheTextCanBeSelected) {
+    const std::unique_ptr<Services> services = CreateServices();
+    const std::string text = "<b>Müller & Söhne</b>\n\n[Mirel] Q*Test; #; <i>x</i>";
+    QString shown;
+    Qt::TextFormat format = Qt::RichText;
+    Qt::TextInteractionFlags flags;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            shown = label->text();
+            format = label->textFormat();
+            flags = label->textInteractionFlags();
+        }
+        box->accept();
+    });
+    services->MessageBox("E-Mail verschicken", text, MsgButtons::Ok, MsgIcon::Information);
+    EXPECT_EQ(shown.toStdString(), text);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_TRUE(flags.testFlag(Qt::TextSelectableByMouse));
 }
 
 } // namespace
