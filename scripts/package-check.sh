@@ -19,14 +19,17 @@ fail() {
 }
 
 # Debian's build flags with every hardening feature (bindnow too), taken in the source folder so
-# that the debug paths they map are the source's.
+# that the debug paths they map are the source's. The Release type adds only NDEBUG: the
+# optimisation level is Debian's (-O2).
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags() { (cd "$src" && dpkg-buildflags --get "$1"); }
-cmake -S "$src" -B "$pkg" -DCMAKE_BUILD_TYPE=Release -DMIREL_TESTS=OFF -DMIREL_BENCH=OFF \
+cmake -S "$src" -B "$pkg" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
+  -DMIREL_TESTS=OFF -DMIREL_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" \
   >"$work/configure.log" 2>&1 || fail "configuring the package build failed:" "$work/configure.log"
 pkg=$(cd "$pkg" && pwd)
 cmake --build "$pkg" -j"$(nproc)" >"$work/build.log" 2>&1 || fail "the package build failed:" "$work/build.log"
+! grep -q -i 'warning:' "$work/build.log" || fail "the package build warns:" "$work/build.log"
 rm -rf "$pkg/package"
 (cd "$pkg" && cpack -G DEB -B "$pkg/package") >"$work/cpack.log" 2>&1 || fail "cpack failed:" "$work/cpack.log"
 deb=$(ls "$pkg"/package/*.deb)
