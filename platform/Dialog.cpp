@@ -406,9 +406,7 @@ bool Dialog::DialogMnemonic(char32_t letter) {
         const std::ptrdiff_t i = from < 0 ? step - 1 : (from + step) % n;
         const ControlTemplate& t = controls[static_cast<std::size_t>(i)];
         const bool label = t.kind == ControlKind::Static || t.kind == ControlKind::GroupBox;
-        const bool button = t.kind == ControlKind::PushButton || t.kind == ControlKind::RadioButton ||
-                            t.kind == ControlKind::CheckBox;
-        if ((!label && !button) || (button && t.id <= 0) || (t.style & kNoPrefix) != 0)
+        if (!HasMnemonicLabel(t))
             continue;
         const std::string text = t.id > 0 ? m_pWnd->GetText(t.id) : t.text;
         if (MnemonicOf(text) != letter || !Usable(t))

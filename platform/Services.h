@@ -49,8 +49,8 @@ class Services {
     virtual std::optional<std::string> OpenFileDialog(const std::string& filter,
                                                       const std::string& defaultExt) = 0;
 
-    // Hands a URL (for example a mailto: URL) to the desktop.
-    virtual void ShellOpen(const std::string& url) = 0;
+    // Hands a URL (for example a mailto: URL) to the desktop; false when no program took it.
+    virtual bool ShellOpen(const std::string& url) = 0;
 
     virtual LocalTime Now() = 0;
 

@@ -27,6 +27,16 @@ const char* const kHint = "Falls Sie den Report mit einem anderen Programm verse
                           "Ihrer E-Mail. Denn Nur so ist "
                           "gewährleistet, dass Ihre Support-Anfrage auch am richtigen Platz ankommt.";
 
+// Shown when the desktop has no program for the mailto: URL: the user writes the mail by hand.
+const char* const kNoMailCaption = "E-Mail verschicken";
+std::string NoMailText(const std::string& subject) {
+    return std::string("Es konnte kein E-Mail-Programm gestartet werden.\n\n"
+                       "Bitte schreiben Sie die E-Mail selbst an:\n") +
+           kSupportAddress + "\n\nmit dem Betreff:\n" + subject +
+           "\n\nFügen Sie der E-Mail bitte den Report an. Adresse und Betreff können Sie aus den "
+           "Feldern dieser Seite kopieren.";
+}
+
 } // namespace
 
 void CSendMailDlg::DoDataExchange(DataExchange& dx) {
@@ -68,7 +78,11 @@ void CSendMailDlg::OnCommand(int id, Notify code) {
 }
 
 void CSendMailDlg::OnSendMail() {
-    GetServices().ShellOpen(MailUrl(kSupportAddress, m_strSubject, kMailBody));
+    if (GetServices().ShellOpen(MailUrl(kSupportAddress, m_strSubject, kMailBody)))
+        return;
+    // Nothing took the URL: say so, with address and subject, and leave the focus on the subject
+    // box so that the line can be copied from there.
+    Refuse(kNoMailCaption, NoMailText(m_strSubject), 1226);
 }
 
 void CSendMailDlg::OnFinish() {

@@ -77,7 +77,10 @@ class QtServices : public Services {
                          MsgIcon icon, int defaultButton) override {
         QMessageBox box(DialogParent());
         box.setWindowTitle(ToQString(caption));
+        // Plain text that the user can select: a message may carry a path or a mail subject.
+        box.setTextFormat(Qt::PlainText);
         box.setText(ToQString(text));
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         box.setIcon(icon == MsgIcon::Information ? QMessageBox::Information
                     : icon == MsgIcon::Question  ? QMessageBox::Question
                                                  : QMessageBox::Warning);
@@ -136,8 +139,8 @@ class QtServices : public Services {
         return Run(dialog, filter, defaultExt, std::string());
     }
 
-    void ShellOpen(const std::string& url) override {
-        QDesktopServices::openUrl(
+    bool ShellOpen(const std::string& url) override {
+        return QDesktopServices::openUrl(
             QUrl::fromEncoded(QByteArray(url.data(), static_cast<qsizetype>(url.size()))));
     }
 

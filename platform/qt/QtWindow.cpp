@@ -100,10 +100,12 @@ template <class Button> class WholeAreaButton : public Button {
     bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
 };
 
-// Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics.
+// Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics
+// (unless `literal`: then an '&' is shown as it stands).
 class StaticText : public Clickable {
   public:
-    StaticText(QWidget* parent, Qt::Alignment align) : Clickable(parent), m_align(align) {}
+    StaticText(QWidget* parent, Qt::Alignment align, bool literal)
+        : Clickable(parent), m_align(align), m_mnemonic(literal ? 0 : int(Qt::TextShowMnemonic)) {}
     // `rect` is the template's rectangle, `room` how far the text may reach beside it.
     void Place(const QRect& rect, TextRoom room) {
         m_rect = rect;
@@ -115,7 +117,7 @@ class StaticText : public Clickable {
         Fit();
         update();
     }
-    int Flags() const { return int(m_align | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic; }
+    int Flags() const { return int(m_align | Qt::AlignTop) | Qt::TextWordWrap | m_mnemonic; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -149,6 +151,7 @@ class StaticText : public Clickable {
     }
 
     Qt::Alignment m_align;
+    int m_mnemonic;
     QString m_text;
     QRect m_rect;
     TextRoom m_room{0, 0};
@@ -733,7 +736,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
             align = Qt::AlignRight;
         else if ((t.style & kCenter) != 0)
             align = Qt::AlignHCenter;
-        auto* label = new StaticText(parent, align);
+        auto* label = new StaticText(parent, align, (t.style & kNoPrefix) != 0);
         if ((t.style & kNotify) != 0 && id > 0)
             label->onClick = [this, id] {
                 if (Routable())

@@ -42,7 +42,7 @@ const DialogTemplate& Template160() {
              0,
              {},
              "Info"},
-            {1206, K::Static, "Der Report wurde unter XXX gespeichert.", kGroup, 5, 233, 345, 17},
+            {1206, K::Static, "Der Report wurde unter XXX gespeichert.", kGroup | kNoPrefix, 5, 233, 345, 17},
             {1208, K::PushButton, "Report &editieren", kGroup | kTabStop, 140, 210, 75, 20},
             {1209, K::PushButton, "Textdatei &anfügen", kGroup | kTabStop, 225, 210, 75, 20},
             {1210,

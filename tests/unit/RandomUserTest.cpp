@@ -320,12 +320,13 @@ class RandomUser : public Agent, public Services {
     }
 
     // A mailto: URL holds only the bytes of its frame and percent escapes.
-    void ShellOpen(const std::string& url) override {
+    bool ShellOpen(const std::string& url) override {
         constexpr std::string_view kUrlBytes =
             "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~:@?=&%";
         Note("  shell-open " + Quote(url.substr(0, 80)), "mail");
         if (url.rfind("mailto:", 0) != 0 || url.find_first_not_of(kUrlBytes) != std::string::npos)
             Fail("the mail URL is broken: " + Quote(url.substr(0, 80)));
+        return true;
     }
 
     LocalTime Now() override { return m_clock; }
