@@ -74,8 +74,8 @@ struct SubPart {
     std::array<const char*, 3> options{};
 };
 // A field with its prompt: the one-line field id162::kLineField with id162::kLinePrompt, or the
-// multi-line field id162::kTextField with id162::kTextPrompt. Show loads the field from the node's record
-// text.
+// multi-line field id162::kTextField with id162::kTextPrompt. Show loads the field from the node's
+// record text.
 struct FieldPart {
     PartOp op = PartOp::Keep;
     const char* prompt = nullptr;
