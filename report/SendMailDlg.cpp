@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/Text.h"
 #include "report/MailUrl.h"
+#include "res/templates/Template165.h"
 
 namespace mirel {
 namespace {
@@ -40,10 +41,10 @@ std::string NoMailText(const std::string& subject) {
 } // namespace
 
 void CSendMailDlg::DoDataExchange(DataExchange& dx) {
-    dx.Text(1171, m_strInfo, 400);
-    dx.Text(1226, m_strSubjectBox, 250);
-    dx.Text(1231, m_strAddressBox, 250);
-    dx.Text(1230, m_strHint, 500);
+    dx.Text(id165::kInfoBox, m_strInfo, 400);
+    dx.Text(id165::kSubject, m_strSubjectBox, 250);
+    dx.Text(id165::kAddress, m_strAddressBox, 250);
+    dx.Text(id165::kHint, m_strHint, 500);
 }
 
 void CSendMailDlg::OnShowWindow() {
@@ -63,16 +64,16 @@ void CSendMailDlg::OnShowWindow() {
 
 void CSendMailDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1016:
+    case id165::kFinish:
         if (code == Notify::Clicked)
             OnFinish();
         break;
-    case 1235:
+    case id165::kSendMail:
         if (code == Notify::Clicked)
             OnSendMail();
         break;
     default:
-        CPageDlg::OnCommand(id, code); // the info box hands its focus to 1016
+        CPageDlg::OnCommand(id, code); // the info box hands its focus to id165::kFinish
         break;
     }
 }
@@ -82,7 +83,7 @@ void CSendMailDlg::OnSendMail() {
         return;
     // Nothing took the URL: say so, with address and subject, and leave the focus on the subject
     // box so that the line can be copied from there.
-    Refuse(kNoMailCaption, NoMailText(m_strSubject), 1226);
+    Refuse(kNoMailCaption, NoMailText(m_strSubject), id165::kSubject);
 }
 
 void CSendMailDlg::OnFinish() {

@@ -31,9 +31,9 @@ class CSendMailDlg : public CPageDlg {
     void OnFinish();
 
     std::string m_strSubject;    // the mail subject line
-    std::string m_strSubjectBox; // subject box 1226
-    std::string m_strAddressBox; // address box 1231
-    std::string m_strHint;       // hint box 1230
+    std::string m_strSubjectBox; // subject box id165::kSubject
+    std::string m_strAddressBox; // address box id165::kAddress
+    std::string m_strHint;       // hint box id165::kHint
 };
 
 } // namespace mirel

@@ -1,4 +1,5 @@
-// The program: the Qt host and the interactive services, then the wizard.
+// The Linux program: wires the Qt host and its interactive services, then runs the wizard.
+// QtHost.h declares no Qt types, so this file stays free of Qt headers.
 #include "app/Application.h"
 #include "platform/Services.h"
 #include "platform/qt/QtHost.h"
