@@ -191,10 +191,16 @@ void ExpectChangesTold(std::vector<Heard>* heard) {
             for (const ControlTemplate& t : p.Template().controls)
                 if (t.id > 0 && t.id != c.id && t.kind == ControlKind::Static)
                     p.SetItemText(t.id, "anders");
-            if (heard != nullptr)
+            if (heard != nullptr) {
                 EXPECT_TRUE(std::none_of(heard->begin(), heard->end(), [](const Heard& h) {
                     return h.type == QAccessible::DescriptionChanged;
                 }));
+            }
+            for (const ControlTemplate& t : p.Template().controls)
+                if (t.id > 0 && t.id != c.id) {
+                    EXPECT_TRUE(Accessible(ControlWidget(t.id))->text(QAccessible::Description).isEmpty())
+                        << t.id;
+                }
             g_heard = nullptr;
         });
     }

@@ -35,8 +35,9 @@ struct BarePage : Dialog {
 // A desktop's font and colours for as long as it lives; the pages made meanwhile use them.
 class DesktopLook {
   public:
-    DesktopLook(int pointSize, bool dark) : m_font(QApplication::font()), m_palette(QApplication::palette()) {
-        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), pointSize));
+    DesktopLook(int pointSize, bool dark, const char* family = "Liberation Sans")
+        : m_font(QApplication::font()), m_palette(QApplication::palette()) {
+        QApplication::setFont(QFont(QString::fromLatin1(family), pointSize));
         if (dark)
             QApplication::setPalette(DarkPalette());
     }
@@ -110,10 +111,20 @@ void ExpectLabelsFit(const Dialog& page) {
 }
 
 TEST(Look, LabelsFitTheirRectanglesAndLeaveTheirNeighboursFreeInEveryFontSize) {
-    for (const int pointSize : {8, 10, 12}) {
-        const DesktopLook look(pointSize, pointSize == 12);
+    struct Case {
+        const char* family;
+        int pointSize;
+        bool dark;
+    } const cases[] = {
+        {"Liberation Sans", 8, false},
+        {"Liberation Sans", 10, false},
+        {"Liberation Sans", 12, true},
+        {"DejaVu Sans", 10, true}, // a wider font, as desktops often set
+    };
+    for (const Case& c : cases) {
+        const DesktopLook look(c.pointSize, c.dark, c.family);
         for (const int templateId : kTemplates) {
-            SCOPED_TRACE(std::to_string(pointSize) + " pt");
+            SCOPED_TRACE(std::string(c.family) + " " + std::to_string(c.pointSize) + " pt");
             BarePage bare(templateId);
             RunInteractive<Dialog>(bare, [&](Dialog& page) { ExpectLabelsFit(page); });
         }
