@@ -71,6 +71,8 @@ class ControlAccessible : public QAccessibleWidget {
 
 } // namespace
 
+// Qt's accessibility cache owns a registered interface and deletes it with its widget.
+// NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
 void SetPageAccessible(QWidget* page, std::function<QList<QWidget*>()> children) {
     QAccessible::registerAccessibleInterface(new PageAccessible(page, std::move(children)));
 }
@@ -78,6 +80,7 @@ void SetPageAccessible(QWidget* page, std::function<QList<QWidget*>()> children)
 void SetControlAccessible(QWidget* control, QAccessible::Role role, std::function<void()> press) {
     QAccessible::registerAccessibleInterface(new ControlAccessible(control, role, std::move(press)));
 }
+// NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 
 void AnnounceChange(QWidget* control, const QString& text) {
     if (control->accessibleDescription() != text)

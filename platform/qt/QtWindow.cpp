@@ -609,7 +609,7 @@ class QtWindow : public Window {
         QWidget* focus = QApplication::focusWidget();
         return focus != nullptr && focus->window() == m_dlg.get() ? focus : m_dlg.get();
     }
-    bool PasteRequest(Control& c);
+    static bool PasteRequest(Control& c);
 
     const Control& At(int id) const {
         auto it = m_controls.find(id);
