@@ -48,7 +48,9 @@ class Environment : public QtEnvironment {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setApplicationName(QStringLiteral("Mirel"));
         QApplication::setDesktopFileName(QStringLiteral("mirel"));
-        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        // The desktop's general font when its theme (qt6ct, a desktop's own) sets one; the
+        // pages' dialog units follow it.
+        QApplication::setFont(PageFont(QApplication::font()));
         // The program speaks German whatever the desktop's language: Qt's own texts (message
         // box and file dialog buttons, the edits' context menus, key names) and its dates and
         // numbers.
