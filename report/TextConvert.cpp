@@ -1,7 +1,11 @@
 #include "report/TextConvert.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "platform/Text.h"
 
@@ -147,39 +151,351 @@ void CollapseLineFeedRuns(std::string& text) {
     text.resize(out);
 }
 
-void AppendConvertedFile(std::string bytes, std::string& out) {
-    std::string& text = bytes; // converted in place
-    text.resize(UpToNul(text).size());
-    RemoveCr(text);
+namespace {
 
-    // The DOS mapping changes no byte that the HTML steps look at ("<", ">", line feeds, the
-    // letters of "<html>"), so it is done on the way out, together with the line ends.
-    const bool dos = IsDosText(text);
-    if (IsHtmlText(text)) {
-        StripTagsInPlace(text);
-        CollapseLineFeedRuns(text);
+// Bytes are converted in pieces of this size, so that the converted piece is still in the
+// cache when it is appended to the result.
+constexpr std::size_t kPiece = std::size_t{64} << 10;
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Bytes that the converter looks at one by one: controls below 0x0E (NUL, LF, CR, also tab),
+// "<" (the start of "<html>") and every byte from 0x80 up. Everything else is copied as it is.
+bool IsSpecial(unsigned char b) {
+    return b < 0x0E || b == '<' || b >= 0x80;
+}
+
+// The high bit of every special byte of the eight in `x`. The lowest flag is exact; flags
+// above it may be wrong (a borrow), which does not matter as only the first one is used.
+std::uint64_t SpecialBytes(std::uint64_t x) {
+    const std::uint64_t low = (x - 0x0E * kOnes) & ~x;
+    const std::uint64_t lt = x ^ (0x3C * kOnes);
+    const std::uint64_t less = (lt - kOnes) & ~lt;
+    return (low | less | x) & kHighBits;
+}
+
+// The place of the first special byte in [from, end).
+std::size_t NextSpecial(const char* p, std::size_t from, std::size_t end) {
+    std::size_t i = from;
+    for (; i + 8 <= end; i += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, p + i, sizeof x);
+        if (const std::uint64_t flags = SpecialBytes(x); flags != 0) {
+            const int bit = std::endian::native == std::endian::little ? std::countr_zero(flags)
+                                                                       : std::countl_zero(flags);
+            return i + static_cast<std::size_t>(bit / 8);
+        }
     }
+    while (i < end && !IsSpecial(static_cast<unsigned char>(p[i])))
+        ++i;
+    return i;
+}
 
+// The UTF-8 sequence at `p` (`n` bytes there): its length when it is valid (its code point in
+// `cp`), 0 when the bytes end inside a sequence that is valid so far, -1 when it is invalid.
+int Utf8Sequence(const char* p, std::size_t n, char32_t& cp) {
+    const auto b0 = static_cast<unsigned char>(p[0]);
+    std::size_t len = 0;
+    unsigned char lo = 0x80; // range of the second byte (no overlong forms, no surrogates)
+    unsigned char hi = 0xBF;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        len = 2;
+        cp = b0 & 0x1Fu;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        len = 3;
+        cp = b0 & 0x0Fu;
+        lo = b0 == 0xE0 ? 0xA0 : 0x80;
+        hi = b0 == 0xED ? 0x9F : 0xBF;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        len = 4;
+        cp = b0 & 0x07u;
+        lo = b0 == 0xF0 ? 0x90 : 0x80;
+        hi = b0 == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return -1;
+    }
+    for (std::size_t k = 1; k < len; ++k) {
+        if (k >= n)
+            return 0;
+        const auto b = static_cast<unsigned char>(p[k]);
+        if (b < lo || b > hi)
+            return -1;
+        lo = 0x80;
+        hi = 0xBF;
+        cp = (cp << 6) | (b & 0x3Fu);
+    }
+    return static_cast<int>(len);
+}
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kHtmlTag = "<html>";
+
+const std::array<Utf8Piece, 256>& OutputTable(FileCoding coding) {
     static const std::array<Utf8Piece, 256> kAnsiOut = MakeOutputTable(false);
     static const std::array<Utf8Piece, 256> kDosOut = MakeOutputTable(true);
-    const std::array<Utf8Piece, 256>& table = dos ? kDosOut : kAnsiOut;
-    std::size_t length = 0;
-    for (const char c : text)
-        length += table[static_cast<unsigned char>(c)].size;
-    const std::size_t start = out.size();
-    out.resize(start + length + sizeof(Utf8Piece::bytes)); // room to copy whole pieces
-    char* dest = out.data() + start;
-    for (const char c : text) {
-        const Utf8Piece& piece = table[static_cast<unsigned char>(c)];
-        std::memcpy(dest, piece.bytes, sizeof piece.bytes);
-        dest += piece.size;
+    return coding == FileCoding::Dos ? kDosOut : kAnsiOut;
+}
+
+// Writes one character of the stripped text: markup is dropped, the third and later line feed
+// of a run too.
+struct HtmlWriter {
+    bool& inTag;
+    int& lfRun;
+
+    void Put(char*& d, const char* bytes, std::size_t size) const {
+        if (inTag) {
+            inTag = bytes[0] != '>';
+            return;
+        }
+        if (bytes[0] == '<') {
+            inTag = true;
+        } else if (bytes[0] == '\n') {
+            if (++lfRun <= 2) {
+                std::memcpy(d, "\r\n", 2);
+                d += 2;
+            }
+        } else {
+            lfRun = 0;
+            std::memcpy(d, bytes, size);
+            d += size;
+        }
     }
-    out.resize(start + length);
+};
+
+} // namespace
+
+FileConverter::FileConverter(std::string& out) : m_out(out) {}
+
+FileConverter::FileConverter(std::string& out, FileForm form)
+    : m_out(out), m_form(form), m_bFixed(true), m_bChosen(true) {}
+
+FileForm FileConverter::Form() const {
+    FileForm form;
+    form.coding = m_bBom || (m_bValidUtf8 && m_bMultiByte) ? FileCoding::Utf8
+                  : m_bDos                                 ? FileCoding::Dos
+                                                           : FileCoding::Ansi;
+    form.html = m_bHtml;
+    return form;
+}
+
+bool FileConverter::Converted() const {
+    if (m_bFixed)
+        return true;
+    if (m_bHtml)
+        return false;
+    // Before the first byte from 0x80 up, every coding gives the same text.
+    return !m_bChosen || Form().coding == m_form.coding;
+}
+
+void FileConverter::ChooseCoding(const char* p, std::size_t avail) {
+    // A guess from the bytes at hand; the whole text decides in Form().
+    m_bChosen = true;
+    if (m_bValidUtf8) {
+        m_form.coding = FileCoding::Utf8;
+        return;
+    }
+    const std::string_view ahead(p, std::min(avail, kPiece));
+    m_form.coding = ahead.find("\xCD\xCD\xCD") != std::string_view::npos ? FileCoding::Dos : FileCoding::Ansi;
+}
+
+std::size_t FileConverter::Feed(std::string_view bytes, bool last) {
+    if (m_bNul)
+        return bytes.size();
+    std::size_t used = 0;
+    if (m_bAtStart) {
+        if (bytes.size() < kBom.size() && !last && kBom.starts_with(bytes))
+            return 0; // not enough to tell whether the file starts with a byte order mark
+        m_bAtStart = false;
+        if (bytes.starts_with(kBom)) {
+            if (!m_bFixed) {
+                m_bBom = true;
+                m_bChosen = true;
+                m_form.coding = FileCoding::Utf8;
+            }
+            if (m_form.coding == FileCoding::Utf8)
+                used = kBom.size();
+        }
+    }
+    if (m_buffer.size() < 3 * kPiece + 8)
+        m_buffer.resize(3 * kPiece + 8); // a byte becomes at most three, a piece is copied whole
+    while (used < bytes.size() && !m_bNul) {
+        const std::size_t n = std::min(kPiece, bytes.size() - used);
+        std::size_t written = 0;
+        const std::size_t took =
+            ConvertPiece(bytes.data() + used, n, bytes.size() - used, last, m_buffer.data(), written);
+        m_out.append(m_buffer.data(), written);
+        used += took;
+        if (took < n)
+            break; // a sequence cut by the end of the bytes, or a NUL
+    }
+    return m_bNul ? bytes.size() : used;
+}
+
+std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_t avail, bool last, char* dst,
+                                        std::size_t& written) {
+    char* d = dst;
+    const HtmlWriter html{m_bInTag, m_nLfRun};
+    std::size_t i = 0;
+    while (i < n) {
+        if (!m_form.html && m_nHtmlSeen == 0) {
+            const std::size_t j = NextSpecial(p, i, n);
+            if (j > i) {
+                std::memcpy(d, p + i, j - i);
+                d += j - i;
+                i = j;
+                m_nCdRun = 0;
+                if (i == n)
+                    break;
+            }
+        }
+        const auto b = static_cast<unsigned char>(p[i]);
+        if (b < 0x80) {
+            if (b == 0) {
+                m_bNul = true;
+                break;
+            }
+            ++i;
+            if (b == '\r')
+                continue; // CRs are dropped, and the tests of the form look through them
+            m_nCdRun = 0;
+            if (!m_bFixed) {
+                const auto next = static_cast<unsigned char>(kHtmlTag[static_cast<std::size_t>(m_nHtmlSeen)]);
+                m_nHtmlSeen = b == next ? m_nHtmlSeen + 1 : b == '<' ? 1 : 0;
+                if (m_nHtmlSeen == static_cast<int>(kHtmlTag.size())) {
+                    m_bHtml = true;
+                    m_nHtmlSeen = 0;
+                }
+            }
+            const char c = static_cast<char>(b);
+            if (m_form.html) {
+                html.Put(d, &c, 1);
+            } else if (c == '\n') {
+                std::memcpy(d, "\r\n", 2);
+                d += 2;
+            } else {
+                *d++ = c;
+            }
+            continue;
+        }
+
+        m_nHtmlSeen = 0;
+        char32_t cp = 0;
+        int len = 0;
+        if (!m_bChosen || m_form.coding == FileCoding::Utf8) {
+            len = Utf8Sequence(p + i, avail - i, cp);
+            if (len == 0) {
+                if (!last)
+                    break; // the rest of the sequence comes with the next bytes
+                len = -1;  // the text ends inside it
+            }
+            if (!m_bFixed) {
+                if (len < 0)
+                    m_bValidUtf8 = false;
+                else
+                    m_bMultiByte = true;
+            }
+            if (!m_bChosen)
+                ChooseCoding(p + i, avail - i);
+        }
+
+        if (m_form.coding == FileCoding::Utf8) {
+            if (b != 0xCD)
+                m_nCdRun = 0;
+            else if (++m_nCdRun >= 3)
+                m_bDos = true;
+            const std::size_t size = len > 0 ? static_cast<std::size_t>(len) : 1;
+            if (size > 1)
+                m_nCdRun = 0; // a continuation byte is never 0xCD
+            const bool held = len > 0 && Cp1252ByteOf(cp) >= 0;
+            const char* bytes = held ? p + i : "?";
+            const std::size_t shown = held ? size : 1;
+            if (m_form.html) {
+                html.Put(d, bytes, shown);
+            } else {
+                std::memcpy(d, bytes, shown);
+                d += shown;
+            }
+            i += size;
+            continue;
+        }
+
+        // cp1252 or DOS: a run of bytes from 0x80 up, each through the table.
+        const std::array<Utf8Piece, 256>& table = OutputTable(m_form.coding);
+        unsigned char c = b;
+        do {
+            if (c == 0xCD) {
+                if (++m_nCdRun >= 3)
+                    m_bDos = true;
+            } else {
+                m_nCdRun = 0;
+            }
+            const Utf8Piece& piece = table[c];
+            if (m_form.html) {
+                html.Put(d, piece.bytes, piece.size);
+            } else {
+                std::memcpy(d, piece.bytes, sizeof piece.bytes);
+                d += piece.size;
+            }
+            ++i;
+        } while (i < n && (c = static_cast<unsigned char>(p[i])) >= 0x80);
+    }
+    written = static_cast<std::size_t>(d - dst);
+    return i;
+}
+
+void AppendConvertedFile(std::string_view bytes, std::string& out) {
+    const std::size_t start = out.size();
+    FileConverter guess(out);
+    guess.Feed(bytes, true);
+    if (guess.Converted())
+        return;
+    out.resize(start);
+    FileConverter again(out, guess.Form());
+    again.Feed(bytes, true);
+}
+
+namespace {
+
+class ConvertingSink : public PieceSink {
+  public:
+    ConvertingSink(std::string& out, std::optional<FileForm> form)
+        : m_out(out), m_converter(form ? FileConverter(out, *form) : FileConverter(out)) {}
+    void Begin(std::size_t size) override {
+        // Room for the file and its line ends; growing by at least half keeps a series of
+        // appends from copying the report each time.
+        const std::size_t need = m_out.size() + size + size / 16 + 64;
+        if (need > m_out.capacity())
+            m_out.reserve(std::max(need, m_out.capacity() + m_out.capacity() / 2));
+    }
+    std::size_t Take(std::string_view bytes, bool last) override { return m_converter.Feed(bytes, last); }
+    const FileConverter& Converter() const { return m_converter; }
+
+  private:
+    std::string& m_out;
+    FileConverter m_converter;
+};
+
+} // namespace
+
+ReadResult::Status AppendConvertedFile(Services& services, const std::string& path, std::size_t maxBytes,
+                                       std::string& out) {
+    const std::size_t start = out.size();
+    ConvertingSink guess(out, std::nullopt);
+    ReadResult::Status status = services.ReadFileInPieces(path, maxBytes, guess);
+    if (status == ReadResult::Status::Ok && !guess.Converter().Converted()) {
+        out.resize(start);
+        ConvertingSink again(out, guess.Converter().Form());
+        status = services.ReadFileInPieces(path, maxBytes, again);
+    }
+    if (status != ReadResult::Status::Ok)
+        out.resize(start);
+    return status;
 }
 
 std::string ConvertAppendedFile(std::string_view bytes) {
     std::string out;
-    AppendConvertedFile(std::string(bytes), out);
+    AppendConvertedFile(bytes, out);
     return out;
 }
 
