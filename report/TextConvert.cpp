@@ -106,8 +106,8 @@ void StripTagsInPlace(std::string& text) {
     text.resize(out);
 }
 
-// What one byte of the converted text becomes in the program's text: LF becomes CR LF, every
-// other byte its UTF-8 form (taken from the platform's cp1252 conversion), after the DOS
+// What one byte of the converted text becomes in the program's text: LF becomes CR LF, CR
+// nothing, every other byte its UTF-8 form (taken from the platform's cp1252 conversion), after the DOS
 // mapping when the text is a DOS text.
 struct Utf8Piece {
     unsigned char size;
@@ -119,8 +119,9 @@ std::array<Utf8Piece, 256> MakeOutputTable(bool dos) {
     for (int b = 0; b < 256; ++b) {
         const unsigned char ansi =
             dos ? kDosTable[static_cast<std::size_t>(b)] : static_cast<unsigned char>(b);
-        const std::string piece =
-            ansi == '\n' ? std::string("\r\n") : Cp1252ToUtf8(std::string(1, static_cast<char>(ansi)));
+        const std::string piece = ansi == '\n'   ? std::string("\r\n")
+                                  : ansi == '\r' ? std::string()
+                                                 : Cp1252ToUtf8(std::string(1, static_cast<char>(ansi)));
         Utf8Piece& entry = table[static_cast<std::size_t>(b)];
         entry.size = static_cast<unsigned char>(piece.size());
         std::memcpy(entry.bytes, piece.data(), piece.size());
@@ -175,21 +176,17 @@ std::uint64_t SpecialBytes(std::uint64_t x) {
     return (low | less | x) & kHighBits;
 }
 
-// The place of the first special byte in [from, end).
-std::size_t NextSpecial(const char* p, std::size_t from, std::size_t end) {
-    std::size_t i = from;
-    for (; i + 8 <= end; i += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, p + i, sizeof x);
-        if (const std::uint64_t flags = SpecialBytes(x); flags != 0) {
-            const int bit = std::endian::native == std::endian::little ? std::countr_zero(flags)
-                                                                       : std::countl_zero(flags);
-            return i + static_cast<std::size_t>(bit / 8);
-        }
-    }
-    while (i < end && !IsSpecial(static_cast<unsigned char>(p[i])))
-        ++i;
-    return i;
+// Whether one of the eight bytes in `x` is `b`.
+bool HasByte(std::uint64_t x, unsigned char b) {
+    const std::uint64_t y = x ^ (b * kOnes);
+    return ((y - kOnes) & ~y & kHighBits) != 0;
+}
+
+// The place in the word of the first flagged byte.
+std::size_t FirstFlagged(std::uint64_t flags) {
+    const int bit =
+        std::endian::native == std::endian::little ? std::countr_zero(flags) : std::countl_zero(flags);
+    return static_cast<std::size_t>(bit / 8);
 }
 
 // The UTF-8 sequence at `p` (`n` bytes there): its length when it is valid (its code point in
@@ -235,6 +232,15 @@ const std::array<Utf8Piece, 256>& OutputTable(FileCoding coding) {
     static const std::array<Utf8Piece, 256> kAnsiOut = MakeOutputTable(false);
     static const std::array<Utf8Piece, 256> kDosOut = MakeOutputTable(true);
     return coding == FileCoding::Dos ? kDosOut : kAnsiOut;
+}
+
+// The coding guessed at the first byte from 0x80 up, from the bytes at hand; the whole text
+// decides in FileConverter::Form().
+FileCoding Guess(bool validSoFar, const char* p, std::size_t avail) {
+    if (validSoFar)
+        return FileCoding::Utf8;
+    const std::string_view ahead(p, std::min(avail, kPiece));
+    return ahead.find("\xCD\xCD\xCD") != std::string_view::npos ? FileCoding::Dos : FileCoding::Ansi;
 }
 
 // Writes one character of the stripped text: markup is dropped, the third and later line feed
@@ -288,17 +294,6 @@ bool FileConverter::Converted() const {
     return !m_bChosen || Form().coding == m_form.coding;
 }
 
-void FileConverter::ChooseCoding(const char* p, std::size_t avail) {
-    // A guess from the bytes at hand; the whole text decides in Form().
-    m_bChosen = true;
-    if (m_bValidUtf8) {
-        m_form.coding = FileCoding::Utf8;
-        return;
-    }
-    const std::string_view ahead(p, std::min(avail, kPiece));
-    m_form.coding = ahead.find("\xCD\xCD\xCD") != std::string_view::npos ? FileCoding::Dos : FileCoding::Ansi;
-}
-
 std::size_t FileConverter::Feed(std::string_view bytes, bool last) {
     if (m_bNul)
         return bytes.size();
@@ -317,8 +312,8 @@ std::size_t FileConverter::Feed(std::string_view bytes, bool last) {
                 used = kBom.size();
         }
     }
-    if (m_buffer.size() < 3 * kPiece + 8)
-        m_buffer.resize(3 * kPiece + 8); // a byte becomes at most three, a piece is copied whole
+    if (m_buffer.size() < 3 * kPiece + 16)
+        m_buffer.resize(3 * kPiece + 16); // a byte becomes at most three; words are stored whole
     while (used < bytes.size() && !m_bNul) {
         const std::size_t n = std::min(kPiece, bytes.size() - used);
         std::size_t written = 0;
@@ -335,40 +330,93 @@ std::size_t FileConverter::Feed(std::string_view bytes, bool last) {
 std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_t avail, bool last, char* dst,
                                         std::size_t& written) {
     char* d = dst;
-    const HtmlWriter html{m_bInTag, m_nLfRun};
+    // The state in locals: the compiler cannot tell that writing the output leaves members alone.
+    bool bNul = m_bNul;
+    bool bValidUtf8 = m_bValidUtf8;
+    bool bMultiByte = m_bMultiByte;
+    bool bDos = m_bDos;
+    bool bHtml = m_bHtml;
+    int nCdRun = m_nCdRun;
+    int nHtmlSeen = m_nHtmlSeen;
+    bool bInTag = m_bInTag;
+    int nLfRun = m_nLfRun;
+    bool bChosen = m_bChosen;
+    FileCoding coding = m_form.coding;
+    const bool stripping = m_form.html;
+    const bool fixed = m_bFixed;
+    const HtmlWriter html{bInTag, nLfRun};
     std::size_t i = 0;
     while (i < n) {
-        if (!m_form.html && m_nHtmlSeen == 0) {
-            const std::size_t j = NextSpecial(p, i, n);
-            if (j > i) {
-                std::memcpy(d, p + i, j - i);
-                d += j - i;
-                i = j;
-                m_nCdRun = 0;
-                if (i == n)
-                    break;
+        if (!stripping && nHtmlSeen == 0) {
+            // Eight bytes at a time: a word without special bytes is stored whole (the buffer
+            // has room); one whose bytes need no test of the form (no NUL, "<" or 0xCD, and
+            // bytes from 0x80 up only once cp1252 or DOS is chosen) goes through the table
+            // without a branch per byte. Otherwise the output moves on to the first special
+            // byte, which is handled below.
+            const std::array<Utf8Piece, 256>& table = OutputTable(coding);
+            const bool tableHigh = bChosen && coding != FileCoding::Utf8;
+            const std::size_t from = i;
+            std::uint64_t flags = 0;
+            while (i + 8 <= n) {
+                std::uint64_t x;
+                std::memcpy(&x, p + i, sizeof x);
+                flags = SpecialBytes(x);
+                if (flags == 0) {
+                    std::memcpy(d, &x, sizeof x);
+                    i += 8;
+                    d += 8;
+                    continue;
+                }
+                if ((tableHigh || (x & kHighBits) == 0) && !HasByte(x, 0) && !HasByte(x, '<') &&
+                    !HasByte(x, 0xCD)) {
+                    for (unsigned k = 0; k < 8; ++k) {
+                        const unsigned shift =
+                            std::endian::native == std::endian::little ? 8 * k : 56 - 8 * k;
+                        const Utf8Piece& piece = table[(x >> shift) & 0xFF];
+                        std::memcpy(d, piece.bytes, sizeof piece.bytes);
+                        d += piece.size;
+                    }
+                    if (x != 0x0D * kOnes) // CRs alone leave a run of 0xCD as it is
+                        nCdRun = 0;
+                    i += 8;
+                    continue;
+                }
+                std::memcpy(d, &x, sizeof x);
+                break;
             }
+            if (i + 8 <= n) {
+                const std::size_t k = FirstFlagged(flags);
+                i += k;
+                d += k;
+            } else {
+                while (i < n && !IsSpecial(static_cast<unsigned char>(p[i])))
+                    *d++ = p[i++];
+            }
+            if (i != from && p[i - 1] != '\r')
+                nCdRun = 0;
+            if (i == n)
+                break;
         }
         const auto b = static_cast<unsigned char>(p[i]);
         if (b < 0x80) {
             if (b == 0) {
-                m_bNul = true;
+                bNul = true;
                 break;
             }
             ++i;
             if (b == '\r')
                 continue; // CRs are dropped, and the tests of the form look through them
-            m_nCdRun = 0;
-            if (!m_bFixed) {
-                const auto next = static_cast<unsigned char>(kHtmlTag[static_cast<std::size_t>(m_nHtmlSeen)]);
-                m_nHtmlSeen = b == next ? m_nHtmlSeen + 1 : b == '<' ? 1 : 0;
-                if (m_nHtmlSeen == static_cast<int>(kHtmlTag.size())) {
-                    m_bHtml = true;
-                    m_nHtmlSeen = 0;
+            nCdRun = 0;
+            if (!fixed) {
+                const auto next = static_cast<unsigned char>(kHtmlTag[static_cast<std::size_t>(nHtmlSeen)]);
+                nHtmlSeen = b == next ? nHtmlSeen + 1 : b == '<' ? 1 : 0;
+                if (nHtmlSeen == static_cast<int>(kHtmlTag.size())) {
+                    bHtml = true;
+                    nHtmlSeen = 0;
                 }
             }
             const char c = static_cast<char>(b);
-            if (m_form.html) {
+            if (stripping) {
                 html.Put(d, &c, 1);
             } else if (c == '\n') {
                 std::memcpy(d, "\r\n", 2);
@@ -379,38 +427,40 @@ std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_
             continue;
         }
 
-        m_nHtmlSeen = 0;
+        nHtmlSeen = 0;
         char32_t cp = 0;
         int len = 0;
-        if (!m_bChosen || m_form.coding == FileCoding::Utf8) {
+        if (!bChosen || coding == FileCoding::Utf8) {
             len = Utf8Sequence(p + i, avail - i, cp);
             if (len == 0) {
                 if (!last)
                     break; // the rest of the sequence comes with the next bytes
                 len = -1;  // the text ends inside it
             }
-            if (!m_bFixed) {
+            if (!fixed) {
                 if (len < 0)
-                    m_bValidUtf8 = false;
+                    bValidUtf8 = false;
                 else
-                    m_bMultiByte = true;
+                    bMultiByte = true;
             }
-            if (!m_bChosen)
-                ChooseCoding(p + i, avail - i);
+            if (!bChosen) {
+                bChosen = true;
+                coding = Guess(bValidUtf8, p + i, avail - i);
+            }
         }
 
-        if (m_form.coding == FileCoding::Utf8) {
+        if (coding == FileCoding::Utf8) {
             if (b != 0xCD)
-                m_nCdRun = 0;
-            else if (++m_nCdRun >= 3)
-                m_bDos = true;
+                nCdRun = 0;
+            else if (++nCdRun >= 3)
+                bDos = true;
             const std::size_t size = len > 0 ? static_cast<std::size_t>(len) : 1;
             if (size > 1)
-                m_nCdRun = 0; // a continuation byte is never 0xCD
+                nCdRun = 0; // a continuation byte is never 0xCD
             const bool held = len > 0 && Cp1252ByteOf(cp) >= 0;
             const char* bytes = held ? p + i : "?";
             const std::size_t shown = held ? size : 1;
-            if (m_form.html) {
+            if (stripping) {
                 html.Put(d, bytes, shown);
             } else {
                 std::memcpy(d, bytes, shown);
@@ -421,17 +471,17 @@ std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_
         }
 
         // cp1252 or DOS: a run of bytes from 0x80 up, each through the table.
-        const std::array<Utf8Piece, 256>& table = OutputTable(m_form.coding);
+        const std::array<Utf8Piece, 256>& table = OutputTable(coding);
         unsigned char c = b;
         do {
             if (c == 0xCD) {
-                if (++m_nCdRun >= 3)
-                    m_bDos = true;
+                if (++nCdRun >= 3)
+                    bDos = true;
             } else {
-                m_nCdRun = 0;
+                nCdRun = 0;
             }
             const Utf8Piece& piece = table[c];
-            if (m_form.html) {
+            if (stripping) {
                 html.Put(d, piece.bytes, piece.size);
             } else {
                 std::memcpy(d, piece.bytes, sizeof piece.bytes);
@@ -440,11 +490,36 @@ std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_
             ++i;
         } while (i < n && (c = static_cast<unsigned char>(p[i])) >= 0x80);
     }
+    m_bNul = bNul;
+    m_bValidUtf8 = bValidUtf8;
+    m_bMultiByte = bMultiByte;
+    m_bDos = bDos;
+    m_bHtml = bHtml;
+    m_nCdRun = nCdRun;
+    m_nHtmlSeen = nHtmlSeen;
+    m_bInTag = bInTag;
+    m_nLfRun = nLfRun;
+    m_bChosen = bChosen;
+    m_form.coding = coding;
     written = static_cast<std::size_t>(d - dst);
     return i;
 }
 
+namespace {
+
+// Room for `size` more bytes of a file, its line ends and umlauts (a DOS overview grows by a
+// fifth), so that the text is not moved while it is converted; memory not written to costs
+// nothing. Growing by at least half keeps a series of appends from copying the report each time.
+void MakeRoom(std::string& out, std::size_t size) {
+    const std::size_t need = out.size() + size + size / 2 + 64;
+    if (need > out.capacity())
+        out.reserve(std::max(need, out.capacity() + out.capacity() / 2));
+}
+
+} // namespace
+
 void AppendConvertedFile(std::string_view bytes, std::string& out) {
+    MakeRoom(out, bytes.size());
     const std::size_t start = out.size();
     FileConverter guess(out);
     guess.Feed(bytes, true);
@@ -461,13 +536,7 @@ class ConvertingSink : public PieceSink {
   public:
     ConvertingSink(std::string& out, std::optional<FileForm> form)
         : m_out(out), m_converter(form ? FileConverter(out, *form) : FileConverter(out)) {}
-    void Begin(std::size_t size) override {
-        // Room for the file and its line ends; growing by at least half keeps a series of
-        // appends from copying the report each time.
-        const std::size_t need = m_out.size() + size + size / 16 + 64;
-        if (need > m_out.capacity())
-            m_out.reserve(std::max(need, m_out.capacity() + m_out.capacity() / 2));
-    }
+    void Begin(std::size_t size) override { MakeRoom(m_out, size); }
     std::size_t Take(std::string_view bytes, bool last) override { return m_converter.Feed(bytes, last); }
     const FileConverter& Converter() const { return m_converter; }
 

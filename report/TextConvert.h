@@ -81,7 +81,6 @@ class FileConverter {
   private:
     std::size_t ConvertPiece(const char* p, std::size_t n, std::size_t avail, bool last, char* dst,
                              std::size_t& written);
-    void ChooseCoding(const char* p, std::size_t avail);
 
     std::string& m_out;
     std::string m_buffer; // converted bytes of one piece, before they go to `out`

@@ -350,36 +350,43 @@ struct TextEnd {
 
 // Inserts `text` (line breaks "\r\n", "\n" or a lone "\r") at `cursor`, the end of the
 // document, packed and broken as described above.
-void InsertPacked(QTextCursor& cursor, const QString& text, TextEnd& end) {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text[i];
+void InsertPacked(QTextCursor& cursor, QString text, TextEnd& end) {
+    // Written over `text` itself: a line break becomes one character, so the output never
+    // overtakes what is still to be read.
+    QChar* const out = text.data();
+    const QChar* const in = out;
+    const qsizetype size = text.size();
+    qsizetype w = 0;
+    const auto flush = [&] {
+        cursor.insertText(QString::fromRawData(out, w));
+        w = 0;
+    };
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar ch = in[i];
         if (ch == u'\r' || ch == u'\n') {
-            if (ch == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            if (ch == u'\r' && i + 1 < size && in[i + 1] == u'\n')
                 ++i;
             if (end.block >= kPackChars) {
-                out += u'\n'; // Qt starts a new block there
+                out[w++] = u'\n'; // Qt starts a new block there
                 end.block = 0;
             } else {
-                out += QChar::LineSeparator;
+                out[w++] = QChar::LineSeparator;
                 ++end.block;
             }
             end.line = 0;
             continue;
         }
         if (end.line == kDisplayLine) {
-            cursor.insertText(out);
-            out.clear();
+            flush();
             cursor.insertBlock();
             cursor.block().setUserState(kJoinedBlock);
             end = TextEnd{};
         }
-        out += ch;
+        out[w++] = ch;
         ++end.block;
         ++end.line;
     }
-    cursor.insertText(out);
+    flush();
 }
 
 // Appends UTF-8 text with "\r\n" line breaks at the end of a plain-text document, converted

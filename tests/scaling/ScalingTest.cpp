@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -58,6 +59,9 @@ struct Cost {
 };
 
 Cost RunScript(const std::string& host, const std::string& script) {
+    // The runner starts as a copy of this process, whose peak memory would count for it; the
+    // peak is set back to what this process holds now (a few MiB).
+    std::ofstream("/proc/self/clear_refs") << "5";
     const std::string runner = MIREL_SCENARIO_BIN;
     std::vector<std::string> args = {runner, "--host", host, script};
     std::vector<char*> argv;
@@ -98,7 +102,7 @@ TEST_P(Scaling, AppendsGrowLinearly) {
                              "fung ohne Fehler \xC4\xC4\xC4\xC4\xC4 Temperatur 41 \xB0"
                              "C ok.....\r\n";
     const std::array<int, 4> sizes = {1, 8, 32, 64};
-    std::string text;
+    std::string text; // freed before the runs, so that this process stays small
     for (const int mib : sizes) {
         while (text.size() < (static_cast<std::size_t>(mib) << 20))
             text += line;
@@ -108,28 +112,32 @@ TEST_P(Scaling, AppendsGrowLinearly) {
             << kWalk << "click 1209\nopen \"" << dir << "/" << mib << ".txt\"\nclose\nanswer yes\n";
     }
     std::ofstream(dir + "/walk.scn") << kWalk << "close\nanswer yes\n";
+    std::string().swap(text);
 
-    // One retry: the machine may be busy with something else for a moment.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const Cost walk = RunScript(host, dir + "/walk.scn");
-        std::array<Cost, sizes.size()> cost{};
-        for (std::size_t i = 0; i < sizes.size(); ++i) {
-            const Cost c = RunScript(host, dir + "/" + std::to_string(sizes[i]) + ".scn");
-            cost[i] = {std::max(c.cpu - walk.cpu, 1e-3), std::max(c.rss - walk.rss, 1.0)};
-        }
-        const double time = cost[3].cpu / cost[1].cpu;
-        const double memory = cost[3].rss / cost[1].rss;
-        const bool ok = time < 10 && memory < 10;
-        if (ok || attempt == 1) {
-            EXPECT_LT(time, 10) << host << ": " << cost[1].cpu << " s at 8 MiB, " << cost[3].cpu
-                                << " s at 64 MiB";
-            EXPECT_LT(memory, 10) << host << ": " << cost[1].rss / 1048576 << " MiB at 8 MiB, "
-                                  << cost[3].rss / 1048576 << " MiB at 64 MiB";
-            RecordProperty("time_64_to_8", std::to_string(time));
-            RecordProperty("memory_64_to_8", std::to_string(memory));
-            break;
-        }
+    // Medians of several runs: the machine may be busy with something else for a moment, and
+    // the small runs weigh most in the ratios.
+    const auto median = [&](const std::string& script, std::size_t runs) {
+        std::vector<Cost> costs(runs);
+        for (Cost& c : costs)
+            c = RunScript(host, script);
+        std::sort(costs.begin(), costs.end(), [](const Cost& a, const Cost& b) { return a.cpu < b.cpu; });
+        const double cpu = costs[runs / 2].cpu;
+        std::sort(costs.begin(), costs.end(), [](const Cost& a, const Cost& b) { return a.rss < b.rss; });
+        return Cost{cpu, costs[runs / 2].rss};
+    };
+    const Cost walk = median(dir + "/walk.scn", 5);
+    std::array<Cost, sizes.size()> cost{};
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        const std::string script = dir + "/" + std::to_string(sizes[i]) + ".scn";
+        const Cost c = median(script, sizes[i] == 8 ? 5 : sizes[i] == 64 ? 3 : 1);
+        cost[i] = {std::max(c.cpu - walk.cpu, 1e-3), std::max(c.rss - walk.rss, 1.0)};
     }
+    std::ostringstream figures;
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        figures << sizes[i] << " MiB: " << cost[i].cpu << " s, " << cost[i].rss / 1048576 << " MiB; ";
+    EXPECT_LT(cost[3].cpu / cost[1].cpu, 10) << host << ": " << figures.str();
+    EXPECT_LT(cost[3].rss / cost[1].rss, 10) << host << ": " << figures.str();
+    RecordProperty("figures", figures.str());
     fs::remove_all(dir);
 }
 
