@@ -153,8 +153,8 @@ void Startup(benchmark::State& state, Host& host) {
 // A file in a private temporary folder: lines of 80 characters (umlauts included), or one line.
 class BoxFile {
   public:
-    BoxFile(std::size_t size, bool singleLine) {
-        m_dir = (std::filesystem::temp_directory_path() / "mirel-bench.XXXXXX").string();
+    BoxFile(std::size_t size, bool singleLine)
+        : m_dir((std::filesystem::temp_directory_path() / "mirel-bench.XXXXXX").string()) {
         if (::mkdtemp(m_dir.data()) == nullptr)
             std::abort();
         std::string text;

@@ -258,8 +258,8 @@ struct HtmlWriter {
             inTag = true;
         } else if (bytes[0] == '\n') {
             if (++lfRun <= 2) {
-                std::memcpy(d, "\r\n", 2);
-                d += 2;
+                *d++ = '\r';
+                *d++ = '\n';
             }
         } else {
             lfRun = 0;
@@ -419,8 +419,8 @@ std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_
             if (stripping) {
                 html.Put(d, &c, 1);
             } else if (c == '\n') {
-                std::memcpy(d, "\r\n", 2);
-                d += 2;
+                *d++ = '\r';
+                *d++ = '\n';
             } else {
                 *d++ = c;
             }
