@@ -19,8 +19,6 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace mirel {
 namespace {
 
@@ -65,6 +63,7 @@ Cost RunScript(const std::string& host, const std::string& script) {
     const std::string runner = MIREL_SCENARIO_BIN;
     std::vector<std::string> args = {runner, "--host", host, script};
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -74,6 +73,7 @@ Cost RunScript(const std::string& host, const std::string& script) {
         if (std::string_view(*e).starts_with("PATH=") || std::string_view(*e).starts_with("LANG="))
             env.emplace_back(*e);
     std::vector<char*> envp;
+    envp.reserve(env.size() + 1);
     for (std::string& e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);
@@ -87,7 +87,9 @@ Cost RunScript(const std::string& host, const std::string& script) {
     rusage usage{};
     EXPECT_EQ(::wait4(pid, &status, 0, &usage), pid);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << script;
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
     return {seconds(usage.ru_utime) + seconds(usage.ru_stime), static_cast<double>(usage.ru_maxrss) * 1024};
 }
 
