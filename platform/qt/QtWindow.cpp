@@ -678,7 +678,7 @@ class QtWindow : public Window {
     int TabStopEntry(std::size_t index) const;
     int NextTabStop(std::ptrdiff_t from, bool forward, const std::vector<int>& skip) const;
     void MoveFocus(int id, Qt::FocusReason reason);
-    void ShowText(Control& c, std::string_view text);
+    void ShowText(Control& c, std::string_view utf8);
     void ApplyReadOnly(Control& c);
     static void FitLineEditLength(Control& c);
     void UserEdited(int id);
