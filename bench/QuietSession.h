@@ -17,7 +17,8 @@
 namespace mirel::bench {
 
 // Services that show nothing: every message box is counted and answered with its harmless
-// button, file dialogs are cancelled, the clock stands still.
+// button, the save dialog is cancelled, the open dialog answers `openAnswer` (cancelled when
+// empty), the clock stands still.
 class QuietServices final : public Services {
   public:
     MsgAnswer MessageBox(const std::string& caption, const std::string& text, MsgButtons buttons, MsgIcon,
@@ -34,7 +35,7 @@ class QuietServices final : public Services {
         return std::nullopt;
     }
     std::optional<std::string> OpenFileDialog(const std::string&, const std::string&) override {
-        return std::nullopt;
+        return openAnswer;
     }
     bool ShellOpen(const std::string&) override { return true; }
     LocalTime Now() override { return {}; }
@@ -42,6 +43,7 @@ class QuietServices final : public Services {
 
     int messages = 0;
     std::string lastMessage;
+    std::optional<std::string> openAnswer;
 };
 
 // A user who acts once on the page that has just been shown (`act` may run the benchmark loop)

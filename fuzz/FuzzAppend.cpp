@@ -1,5 +1,6 @@
 // Appended file bytes through the whole conversion; the DOS mapping is compared with the
-// byte-by-byte replacements applied one after the other.
+// byte-by-byte replacements applied one after the other, and the text converted in two pieces
+// (split where the first byte says) with the text converted whole.
 #include <cstdint>
 #include <string>
 
@@ -37,5 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(mirel::Cp1252ToUtf8(file) == text);
     if (mirel::IsHtmlText(mirel::UpToNul(bytes)))
         FUZZ_CHECK(file.find("\r\n\r\n\r\n") == std::string::npos);
+
+    const std::size_t split = size == 0 ? 0 : data[0] % (size + 1);
+    std::string pieces;
+    mirel::FileConverter guess(pieces);
+    const std::size_t taken = guess.Feed(std::string_view(bytes).substr(0, split), split == size);
+    if (split < size && !guess.Finished())
+        guess.Feed(std::string_view(bytes).substr(taken), true);
+    if (!guess.Converted()) {
+        pieces.clear();
+        mirel::FileConverter again(pieces, guess.Form());
+        again.Feed(bytes, true);
+    }
+    FUZZ_CHECK(pieces == text);
     return 0;
 }

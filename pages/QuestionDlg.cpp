@@ -17,24 +17,16 @@ constexpr int kAnswer = id131::kAnswer;
 constexpr int kHistory = id131::kHistory;
 constexpr int kLevels = static_cast<int>(std::tuple_size_v<decltype(ReportRecord::m_aSteps)>);
 
-std::string WithoutChar(const std::string& text, char drop) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text)
-        if (c != drop)
-            out += c;
-    return out;
-}
-
 // Every line break followed by a tab, so that continuation lines stand indented.
 std::string IndentLines(const std::string& text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out += text[i];
-        if (text[i] == '\n' && i > 0 && text[i - 1] == '\r')
-            out += '\t';
+    std::size_t pos = 0;
+    for (std::size_t hit; (hit = text.find("\r\n", pos)) != std::string::npos; pos = hit + 2) {
+        out.append(text, pos, hit + 2 - pos);
+        out += '\t';
     }
+    out.append(text, pos);
     return out;
 }
 
@@ -44,18 +36,15 @@ std::string NormalisedNote(const std::string& note) {
     const std::string plain = WithoutChar(note, '\t');
     std::string out;
     out.reserve(plain.size() + plain.size() / 8);
-    bool afterBreak = false;
-    for (std::size_t i = 0; i < plain.size(); ++i) {
-        if (plain[i] == '\r' && i + 1 < plain.size() && plain[i + 1] == '\n') {
-            if (!afterBreak)
-                out += "\r\n\t";
-            afterBreak = true;
-            ++i;
-            continue;
-        }
-        out += plain[i];
-        afterBreak = false;
+    std::size_t pos = 0;
+    for (std::size_t hit; (hit = plain.find("\r\n", pos)) != std::string::npos;) {
+        const bool afterBreak = hit == pos && pos > 0 && out.ends_with("\r\n\t");
+        out.append(plain, pos, hit - pos);
+        if (!afterBreak)
+            out += "\r\n\t";
+        pos = hit + 2;
     }
+    out.append(plain, pos);
     return out;
 }
 

@@ -75,6 +75,9 @@ std::string Dialog::GetItemText(int id) const {
 void Dialog::SetItemText(int id, std::string_view text) {
     m_pWnd->SetText(id, text);
 }
+void Dialog::AppendItemText(int id, std::string_view text) {
+    m_pWnd->AppendText(id, text);
+}
 bool Dialog::IsItemVisible(int id) const {
     return m_pWnd->IsVisible(id);
 }

@@ -54,6 +54,7 @@ class Dialog {
     // Control operations by id.
     std::string GetItemText(int id) const;
     void SetItemText(int id, std::string_view text);
+    void AppendItemText(int id, std::string_view text);
     bool IsItemVisible(int id) const;
     void ShowItem(int id, bool show);
     bool IsItemEnabled(int id) const;

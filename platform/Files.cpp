@@ -28,15 +28,19 @@
 //    creation and its lock only makes that other save write in place (its rename fails).
 //
 // Opening never waits for the other end of a pipe.
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <optional>
 #include <poll.h>
 #include <string>
+#include <string_view>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/random.h>
@@ -360,50 +364,70 @@ WriteStatus Services::WriteFile(const std::string& path, const std::string& byte
     return target.Close() && ok ? WriteStatus::Ok : WriteStatus::CloseFailed;
 }
 
-ReadResult Services::ReadFile(const std::string& path, std::size_t maxBytes) {
-    ReadResult result;
+ReadResult::Status Services::ReadFileInPieces(const std::string& path, std::size_t maxBytes,
+                                              PieceSink& sink) {
     const int fd = OpenNoWait(path, O_RDONLY);
-    if (fd < 0) {
-        result.status = errno == ENOENT || errno == ENOTDIR ? ReadResult::Status::Missing
-                                                            : ReadResult::Status::Unreadable;
-        return result;
-    }
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult::Status::Missing
+                                                   : ReadResult::Status::Unreadable;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        result.status = S_ISDIR(st.st_mode) ? ReadResult::Status::IsFolder : ReadResult::Status::Unreadable;
         ::close(fd);
-        return result;
+        return S_ISDIR(st.st_mode) ? ReadResult::Status::IsFolder : ReadResult::Status::Unreadable;
     }
     if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > maxBytes) {
         ::close(fd);
-        result.status = ReadResult::Status::TooLarge;
-        return result;
+        return ReadResult::Status::TooLarge;
     }
-    if (S_ISREG(st.st_mode))
-        result.bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[65536];
+    sink.Begin(S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0);
+    // One buffer that stays in the cache; the sink converts each piece from it.
+    constexpr std::size_t kBuffer = std::size_t{256} << 10;
+    const std::unique_ptr<char[]> buffer(new char[kBuffer]);
+    std::size_t kept = 0;  // bytes the sink left at the buffer's front
+    std::size_t total = 0; // bytes read so far
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer.get() + kept, kBuffer - kept);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             ::close(fd);
-            result.bytes.clear();
-            result.status = ReadResult::Status::Unreadable;
-            return result;
+            return ReadResult::Status::Unreadable;
         }
-        if (n == 0)
-            break;
+        total += static_cast<std::size_t>(n);
         // A file that grows while it is read, or a device without end, stops at the limit.
-        if (result.bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+        if (total > maxBytes) {
             ::close(fd);
-            result.bytes.clear();
-            result.status = ReadResult::Status::TooLarge;
-            return result;
+            return ReadResult::Status::TooLarge;
         }
-        result.bytes.append(buffer, static_cast<std::size_t>(n));
+        const std::size_t held = kept + static_cast<std::size_t>(n);
+        const bool last = n == 0;
+        const std::size_t taken = std::min(sink.Take(std::string_view(buffer.get(), held), last), held);
+        if (last)
+            break;
+        kept = held - taken;
+        std::memmove(buffer.get(), buffer.get() + taken, kept);
+        if (kept == kBuffer) { // a sink must take something from a full buffer
+            ::close(fd);
+            return ReadResult::Status::Unreadable;
+        }
     }
     ::close(fd);
+    return ReadResult::Status::Ok;
+}
+
+ReadResult Services::ReadFile(const std::string& path, std::size_t maxBytes) {
+    struct Whole : PieceSink {
+        std::string bytes;
+        void Begin(std::size_t size) override { bytes.reserve(size); }
+        std::size_t Take(std::string_view piece, bool /*last*/) override {
+            bytes.append(piece);
+            return piece.size();
+        }
+    } whole;
+    ReadResult result;
+    result.status = ReadFileInPieces(path, maxBytes, whole);
+    if (result.status == ReadResult::Status::Ok)
+        result.bytes = std::move(whole.bytes);
     return result;
 }
 

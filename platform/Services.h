@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Types.h"
 
@@ -24,6 +25,17 @@ enum class WriteStatus {
 struct ReadResult {
     enum class Status { Ok, Missing, IsFolder, Unreadable, TooLarge } status = Status::Ok;
     std::string bytes;
+};
+
+// Takes a file's bytes piece by piece as Services::ReadFileInPieces reads them.
+class PieceSink {
+  public:
+    virtual ~PieceSink() = default;
+    // The file's size before the first piece (0 when the file system does not tell).
+    virtual void Begin(std::size_t size) { (void)size; }
+    // The next bytes of the file; `last`: none follow. Returns how many it took; the bytes it
+    // left (a few at most) come again at the front of the next piece.
+    virtual std::size_t Take(std::string_view bytes, bool last) = 0;
 };
 
 // Thrown by a Services implementation whose ExitProcess must not end the calling process
@@ -59,6 +71,10 @@ class Services {
     virtual WriteStatus WriteFile(const std::string& path, const std::string& bytes);
     // Reads a whole file of at most `maxBytes` bytes.
     virtual ReadResult ReadFile(const std::string& path, std::size_t maxBytes);
+    // Reads a file of at most `maxBytes` bytes piece by piece into `sink`, through one buffer
+    // that stays in the cache. On a failure the sink may have taken a part of the file.
+    virtual ReadResult::Status ReadFileInPieces(const std::string& path, std::size_t maxBytes,
+                                                PieceSink& sink);
 
     // Ends the process with `code`. Implementations used in tests throw ProcessExit instead.
     [[noreturn]] virtual void ExitProcess(int code) = 0;

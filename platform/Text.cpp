@@ -21,17 +21,6 @@ char32_t ByteToCodePoint(unsigned char b) {
     return cp != 0 ? cp : b; // undefined bytes keep their own value as C1 code points
 }
 
-// The cp1252 byte of a code point, or -1 when cp1252 cannot hold it.
-int CodePointToByte(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
-        return static_cast<int>(cp);
-    for (std::size_t i = 0; i < kHigh.size(); ++i) {
-        if (kHigh[i] == cp || (kHigh[i] == 0 && cp == 0x80 + i))
-            return static_cast<int>(0x80 + i);
-    }
-    return -1;
-}
-
 // Decodes one code point at `pos`; returns the number of bytes used (at least 1) and sets `ok`
 // to false for a byte that does not start a valid sequence.
 std::size_t Decode(std::string_view s, std::size_t pos, char32_t& cp, bool& ok) {
@@ -102,6 +91,16 @@ void Encode(char32_t cp, std::string& out) {
 
 } // namespace
 
+int Cp1252ByteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
+    for (std::size_t i = 0; i < kHigh.size(); ++i) {
+        if (kHigh[i] == cp || (kHigh[i] == 0 && cp == 0x80 + i))
+            return static_cast<int>(0x80 + i);
+    }
+    return -1;
+}
+
 std::size_t CharCount(std::string_view utf8) {
     std::size_t n = 0;
     for (std::size_t pos = 0; pos < utf8.size(); ++n) {
@@ -135,7 +134,7 @@ std::string Utf8ToCp1252(std::string_view utf8) {
         char32_t cp;
         bool ok;
         pos += Decode(utf8, pos, cp, ok);
-        const int b = ok ? CodePointToByte(cp) : -1;
+        const int b = ok ? Cp1252ByteOf(cp) : -1;
         out.push_back(b < 0 ? '?' : static_cast<char>(b));
     }
     return out;
@@ -197,7 +196,7 @@ std::string TypedText(std::string_view utf8, bool multiline, std::size_t maxChar
             piece = "\r\n";
         } else if ((cp < 0x20 && cp != '\t') || cp == 0x7F) {
             continue;
-        } else if (!ok || CodePointToByte(cp) < 0) {
+        } else if (!ok || Cp1252ByteOf(cp) < 0) {
             piece = "?";
         } else {
             piece.assign(utf8.substr(start, pos - start));
@@ -225,11 +224,22 @@ std::string CrLfToLf(std::string_view text) {
 std::string LfToCrLf(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n')
-            out.push_back('\r');
-        out.push_back(c);
+    std::size_t pos = 0;
+    for (std::size_t lf; (lf = text.find('\n', pos)) != std::string_view::npos; pos = lf + 1) {
+        out.append(text, pos, lf - pos);
+        out += "\r\n";
     }
+    out.append(text, pos);
+    return out;
+}
+
+std::string WithoutChar(std::string_view text, char drop) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    for (std::size_t hit; (hit = text.find(drop, pos)) != std::string_view::npos; pos = hit + 1)
+        out.append(text, pos, hit - pos);
+    out.append(text, pos);
     return out;
 }
 

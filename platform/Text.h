@@ -27,6 +27,9 @@ std::string TruncateChars(std::string_view utf8, std::size_t maxChars);
 // U+0090 and U+009D and back, so every byte sequence survives a round trip.
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// The cp1252 byte of a code point, or -1 when cp1252 cannot hold it.
+int Cp1252ByteOf(char32_t cp);
+
 // cp1252 bytes to UTF-8 text.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
@@ -42,6 +45,9 @@ std::string CrLfToLf(std::string_view text);
 
 // Writes every LF as CR LF, a lone CR is kept as it stands ("\n" -> "\r\n").
 std::string LfToCrLf(std::string_view text);
+
+// The text without any `drop` character.
+std::string WithoutChar(std::string_view text, char drop);
 
 // Replaces every occurrence of `from` (not empty) by `to`, in one pass that builds a new string.
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to);

@@ -21,6 +21,9 @@ class Window {
     // Control state. Texts are UTF-8; multi-line edits use "\r\n" line breaks.
     virtual std::string GetText(int id) const = 0;
     virtual void SetText(int id, std::string_view text) = 0; // clears an edit's modified flag
+    // Appends `text` to an edit's text without setting the rest again, so that the cost is that
+    // of the appended text; clears the modified flag as SetText does.
+    virtual void AppendText(int id, std::string_view text) = 0;
     virtual bool IsVisible(int id) const = 0;
     virtual void Show(int id, bool show) = 0;
     virtual bool IsEnabled(int id) const = 0;

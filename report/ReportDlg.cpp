@@ -84,13 +84,23 @@ void CReportDlg::DoDataExchange(DataExchange& dx) {
     dx.Text(id160::kInfoBox, m_strInfo, 400);
     dx.Text(id160::kStatus, m_strStatus, 500);
     dx.Text(id160::kHint, m_strHint, 500);
-    // The report box may hold many megabytes: it is only written when its text differs, so a
-    // refresh of the other controls keeps the user's place in it. Writing clears the box's
-    // modified flag; an unchanged box has it cleared all the same.
+    // Reading the box happens only after the user changed it; writing appends what the page
+    // appended, sets the text only when the page replaced it, and otherwise clears the box's
+    // modified flag as writing would. So an append costs what the appended file costs, and a
+    // refresh of the other controls keeps the user's place in the box.
     if (dx.Saving()) {
-        m_strReportText = GetItemText(id160::kReport);
-    } else if (GetItemText(id160::kReport) != m_strReportText) {
+        if (m_bBoxTyped) {
+            m_strReportText = GetItemText(id160::kReport);
+            m_nBoxLength = m_strReportText.size();
+            m_bBoxTyped = false;
+        }
+    } else if (m_bBoxTyped || m_nBoxLength > m_strReportText.size()) {
         SetItemText(id160::kReport, m_strReportText);
+        m_nBoxLength = m_strReportText.size();
+        m_bBoxTyped = false;
+    } else if (m_nBoxLength < m_strReportText.size()) {
+        AppendItemText(id160::kReport, std::string_view(m_strReportText).substr(m_nBoxLength));
+        m_nBoxLength = m_strReportText.size();
     } else {
         SetModify(id160::kReport, false);
     }
@@ -122,8 +132,10 @@ void CReportDlg::OnCommand(int id, Notify code) {
     case id160::kReport:
         if (code == Notify::SetFocus)
             OnReportFocus();
-        else if (code == Notify::Change)
+        else if (code == Notify::Change) {
             m_bUnsaved = 1;
+            m_bBoxTyped = true;
+        }
         break;
     default:
         CPageDlg::OnCommand(id, code);
@@ -142,6 +154,7 @@ void CReportDlg::RebuildReport() {
     UpdateData(true);
     m_strReport = BuildReport(*m_pRecord, GetServices().Now());
     m_strReportText = m_strReport;
+    m_nBoxLength = std::string::npos;
     SetModify(id160::kReport, true);
     SyncModifiedFlag(true);
     UpdateData(false);
@@ -209,10 +222,15 @@ void CReportDlg::OnAppendFile() {
         return;
     UpdateData(true);
 
-    ReadResult file = GetServices().ReadFile(*path, kMaxAppendBytes);
-    if (file.status != ReadResult::Status::Ok) {
+    const std::string name = Shown(FileNameOf(*path));
+    const std::size_t before = m_strReportText.size();
+    m_strReportText += "\r\n" + std::string(59, '=') + "\r\nAngefügte Datei \"" + name + "\"\r\n\r\n";
+    const ReadResult::Status status =
+        AppendConvertedFile(GetServices(), *path, kMaxAppendBytes, m_strReportText);
+    if (status != ReadResult::Status::Ok) {
+        m_strReportText.resize(before);
         for (const ReadFailure& failure : kReadFailures) {
-            if (failure.status == file.status) {
+            if (failure.status == status) {
                 GetServices().MessageBox("Textdatei anfügen",
                                          "Die Datei \"" + Shown(*path) +
                                              "\" konnte nicht angefügt werden.\n\n" + failure.reason,
@@ -221,10 +239,6 @@ void CReportDlg::OnAppendFile() {
         }
         return;
     }
-
-    const std::string name = Shown(FileNameOf(*path));
-    m_strReportText += "\r\n" + std::string(59, '=') + "\r\nAngefügte Datei \"" + name + "\"\r\n\r\n";
-    AppendConvertedFile(std::move(file.bytes), m_strReportText);
 
     m_strStatus = "Die Datei \"" + name + "\" wurde dem Report hinzugefügt.";
     SetModify(id160::kReport, true);

@@ -50,6 +50,11 @@ class CReportDlg : public CPageDlg {
     std::string m_strStatus;     // status line id160::kStatus
     std::string m_strReportText; // report box id160::kReport
     std::string m_strHint;       // hint box id160::kHint
+    // The report box may hold many megabytes, so the page reads and writes it only as far as
+    // needed: the box shows the first m_nBoxLength bytes of m_strReportText (npos: text the page
+    // replaced), unless the user changed it since the page last read it (m_bBoxTyped).
+    std::size_t m_nBoxLength = std::string::npos;
+    bool m_bBoxTyped = false;
 };
 
 } // namespace mirel

@@ -1,7 +1,11 @@
 #include "report/TextConvert.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "platform/Text.h"
 
@@ -102,8 +106,8 @@ void StripTagsInPlace(std::string& text) {
     text.resize(out);
 }
 
-// What one byte of the converted text becomes in the program's text: LF becomes CR LF, every
-// other byte its UTF-8 form (taken from the platform's cp1252 conversion), after the DOS
+// What one byte of the converted text becomes in the program's text: LF becomes CR LF, CR
+// nothing, every other byte its UTF-8 form (taken from the platform's cp1252 conversion), after the DOS
 // mapping when the text is a DOS text.
 struct Utf8Piece {
     unsigned char size;
@@ -115,8 +119,9 @@ std::array<Utf8Piece, 256> MakeOutputTable(bool dos) {
     for (int b = 0; b < 256; ++b) {
         const unsigned char ansi =
             dos ? kDosTable[static_cast<std::size_t>(b)] : static_cast<unsigned char>(b);
-        const std::string piece =
-            ansi == '\n' ? std::string("\r\n") : Cp1252ToUtf8(std::string(1, static_cast<char>(ansi)));
+        const std::string piece = ansi == '\n'   ? std::string("\r\n")
+                                  : ansi == '\r' ? std::string()
+                                                 : Cp1252ToUtf8(std::string(1, static_cast<char>(ansi)));
         Utf8Piece& entry = table[static_cast<std::size_t>(b)];
         entry.size = static_cast<unsigned char>(piece.size());
         std::memcpy(entry.bytes, piece.data(), piece.size());
@@ -147,39 +152,419 @@ void CollapseLineFeedRuns(std::string& text) {
     text.resize(out);
 }
 
-void AppendConvertedFile(std::string bytes, std::string& out) {
-    std::string& text = bytes; // converted in place
-    text.resize(UpToNul(text).size());
-    RemoveCr(text);
+namespace {
 
-    // The DOS mapping changes no byte that the HTML steps look at ("<", ">", line feeds, the
-    // letters of "<html>"), so it is done on the way out, together with the line ends.
-    const bool dos = IsDosText(text);
-    if (IsHtmlText(text)) {
-        StripTagsInPlace(text);
-        CollapseLineFeedRuns(text);
+// Bytes are converted in pieces of this size, so that the converted piece is still in the
+// cache when it is appended to the result.
+constexpr std::size_t kPiece = std::size_t{64} << 10;
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Bytes that the converter looks at one by one: controls below 0x0E (NUL, LF, CR, also tab),
+// "<" (the start of "<html>") and every byte from 0x80 up. Everything else is copied as it is.
+bool IsSpecial(unsigned char b) {
+    return b < 0x0E || b == '<' || b >= 0x80;
+}
+
+// The high bit of every special byte of the eight in `x`. The lowest flag is exact; flags
+// above it may be wrong (a borrow), which does not matter as only the first one is used.
+std::uint64_t SpecialBytes(std::uint64_t x) {
+    const std::uint64_t low = (x - 0x0E * kOnes) & ~x;
+    const std::uint64_t lt = x ^ (0x3C * kOnes);
+    const std::uint64_t less = (lt - kOnes) & ~lt;
+    return (low | less | x) & kHighBits;
+}
+
+// Whether one of the eight bytes in `x` is `b`.
+bool HasByte(std::uint64_t x, unsigned char b) {
+    const std::uint64_t y = x ^ (b * kOnes);
+    return ((y - kOnes) & ~y & kHighBits) != 0;
+}
+
+// The place in the word of the first flagged byte.
+std::size_t FirstFlagged(std::uint64_t flags) {
+    const int bit =
+        std::endian::native == std::endian::little ? std::countr_zero(flags) : std::countl_zero(flags);
+    return static_cast<std::size_t>(bit / 8);
+}
+
+// The UTF-8 sequence at `p` (`n` bytes there): its length when it is valid (its code point in
+// `cp`), 0 when the bytes end inside a sequence that is valid so far, -1 when it is invalid.
+int Utf8Sequence(const char* p, std::size_t n, char32_t& cp) {
+    const auto b0 = static_cast<unsigned char>(p[0]);
+    std::size_t len = 0;
+    unsigned char lo = 0x80; // range of the second byte (no overlong forms, no surrogates)
+    unsigned char hi = 0xBF;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        len = 2;
+        cp = b0 & 0x1Fu;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        len = 3;
+        cp = b0 & 0x0Fu;
+        lo = b0 == 0xE0 ? 0xA0 : 0x80;
+        hi = b0 == 0xED ? 0x9F : 0xBF;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        len = 4;
+        cp = b0 & 0x07u;
+        lo = b0 == 0xF0 ? 0x90 : 0x80;
+        hi = b0 == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return -1;
     }
+    for (std::size_t k = 1; k < len; ++k) {
+        if (k >= n)
+            return 0;
+        const auto b = static_cast<unsigned char>(p[k]);
+        if (b < lo || b > hi)
+            return -1;
+        lo = 0x80;
+        hi = 0xBF;
+        cp = (cp << 6) | (b & 0x3Fu);
+    }
+    return static_cast<int>(len);
+}
 
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kHtmlTag = "<html>";
+
+const std::array<Utf8Piece, 256>& OutputTable(FileCoding coding) {
     static const std::array<Utf8Piece, 256> kAnsiOut = MakeOutputTable(false);
     static const std::array<Utf8Piece, 256> kDosOut = MakeOutputTable(true);
-    const std::array<Utf8Piece, 256>& table = dos ? kDosOut : kAnsiOut;
-    std::size_t length = 0;
-    for (const char c : text)
-        length += table[static_cast<unsigned char>(c)].size;
-    const std::size_t start = out.size();
-    out.resize(start + length + sizeof(Utf8Piece::bytes)); // room to copy whole pieces
-    char* dest = out.data() + start;
-    for (const char c : text) {
-        const Utf8Piece& piece = table[static_cast<unsigned char>(c)];
-        std::memcpy(dest, piece.bytes, sizeof piece.bytes);
-        dest += piece.size;
+    return coding == FileCoding::Dos ? kDosOut : kAnsiOut;
+}
+
+// The coding guessed at the first byte from 0x80 up, from the bytes at hand; the whole text
+// decides in FileConverter::Form().
+FileCoding Guess(bool validSoFar, const char* p, std::size_t avail) {
+    if (validSoFar)
+        return FileCoding::Utf8;
+    const std::string_view ahead(p, std::min(avail, kPiece));
+    return ahead.find("\xCD\xCD\xCD") != std::string_view::npos ? FileCoding::Dos : FileCoding::Ansi;
+}
+
+// Writes one character of the stripped text: markup is dropped, the third and later line feed
+// of a run too.
+struct HtmlWriter {
+    bool& inTag;
+    int& lfRun;
+
+    void Put(char*& d, const char* bytes, std::size_t size) const {
+        if (inTag) {
+            inTag = bytes[0] != '>';
+            return;
+        }
+        if (bytes[0] == '<') {
+            inTag = true;
+        } else if (bytes[0] == '\n') {
+            if (++lfRun <= 2) {
+                *d++ = '\r';
+                *d++ = '\n';
+            }
+        } else {
+            lfRun = 0;
+            std::memcpy(d, bytes, size);
+            d += size;
+        }
     }
-    out.resize(start + length);
+};
+
+} // namespace
+
+FileConverter::FileConverter(std::string& out) : m_out(out) {}
+
+FileConverter::FileConverter(std::string& out, FileForm form)
+    : m_out(out), m_form(form), m_bFixed(true), m_bChosen(true) {}
+
+FileForm FileConverter::Form() const {
+    FileForm form;
+    form.coding = m_bBom || (m_bValidUtf8 && m_bMultiByte) ? FileCoding::Utf8
+                  : m_bDos                                 ? FileCoding::Dos
+                                                           : FileCoding::Ansi;
+    form.html = m_bHtml;
+    return form;
+}
+
+bool FileConverter::Converted() const {
+    if (m_bFixed)
+        return true;
+    if (m_bHtml)
+        return false;
+    // Before the first byte from 0x80 up, every coding gives the same text.
+    return !m_bChosen || Form().coding == m_form.coding;
+}
+
+std::size_t FileConverter::Feed(std::string_view bytes, bool last) {
+    if (m_bNul)
+        return bytes.size();
+    std::size_t used = 0;
+    if (m_bAtStart) {
+        if (bytes.size() < kBom.size() && !last && kBom.starts_with(bytes))
+            return 0; // not enough to tell whether the file starts with a byte order mark
+        m_bAtStart = false;
+        if (bytes.starts_with(kBom)) {
+            if (!m_bFixed) {
+                m_bBom = true;
+                m_bChosen = true;
+                m_form.coding = FileCoding::Utf8;
+            }
+            if (m_form.coding == FileCoding::Utf8)
+                used = kBom.size();
+        }
+    }
+    if (m_buffer.size() < 3 * kPiece + 16)
+        m_buffer.resize(3 * kPiece + 16); // a byte becomes at most three; words are stored whole
+    while (used < bytes.size() && !m_bNul) {
+        const std::size_t n = std::min(kPiece, bytes.size() - used);
+        std::size_t written = 0;
+        const std::size_t took =
+            ConvertPiece(bytes.data() + used, n, bytes.size() - used, last, m_buffer.data(), written);
+        m_out.append(m_buffer.data(), written);
+        used += took;
+        if (took < n)
+            break; // a sequence cut by the end of the bytes, or a NUL
+    }
+    return m_bNul ? bytes.size() : used;
+}
+
+std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_t avail, bool last, char* dst,
+                                        std::size_t& written) {
+    char* d = dst;
+    // The state in locals: the compiler cannot tell that writing the output leaves members alone.
+    bool bNul = m_bNul;
+    bool bValidUtf8 = m_bValidUtf8;
+    bool bMultiByte = m_bMultiByte;
+    bool bDos = m_bDos;
+    bool bHtml = m_bHtml;
+    int nCdRun = m_nCdRun;
+    int nHtmlSeen = m_nHtmlSeen;
+    bool bInTag = m_bInTag;
+    int nLfRun = m_nLfRun;
+    bool bChosen = m_bChosen;
+    FileCoding coding = m_form.coding;
+    const bool stripping = m_form.html;
+    const bool fixed = m_bFixed;
+    const HtmlWriter html{bInTag, nLfRun};
+    std::size_t i = 0;
+    while (i < n) {
+        if (!stripping && nHtmlSeen == 0) {
+            // Eight bytes at a time: a word without special bytes is stored whole (the buffer
+            // has room); one whose bytes need no test of the form (no NUL, "<" or 0xCD, and
+            // bytes from 0x80 up only once cp1252 or DOS is chosen) goes through the table
+            // without a branch per byte. Otherwise the output moves on to the first special
+            // byte, which is handled below.
+            const std::array<Utf8Piece, 256>& table = OutputTable(coding);
+            const bool tableHigh = bChosen && coding != FileCoding::Utf8;
+            const std::size_t from = i;
+            std::uint64_t flags = 0;
+            while (i + 8 <= n) {
+                std::uint64_t x;
+                std::memcpy(&x, p + i, sizeof x);
+                flags = SpecialBytes(x);
+                if (flags == 0) {
+                    std::memcpy(d, &x, sizeof x);
+                    i += 8;
+                    d += 8;
+                    continue;
+                }
+                if ((tableHigh || (x & kHighBits) == 0) && !HasByte(x, 0) && !HasByte(x, '<') &&
+                    !HasByte(x, 0xCD)) {
+                    for (unsigned k = 0; k < 8; ++k) {
+                        const unsigned shift =
+                            std::endian::native == std::endian::little ? 8 * k : 56 - 8 * k;
+                        const Utf8Piece& piece = table[(x >> shift) & 0xFF];
+                        std::memcpy(d, piece.bytes, sizeof piece.bytes);
+                        d += piece.size;
+                    }
+                    if (x != 0x0D * kOnes) // CRs alone leave a run of 0xCD as it is
+                        nCdRun = 0;
+                    i += 8;
+                    continue;
+                }
+                std::memcpy(d, &x, sizeof x);
+                break;
+            }
+            if (i + 8 <= n) {
+                const std::size_t k = FirstFlagged(flags);
+                i += k;
+                d += k;
+            } else {
+                while (i < n && !IsSpecial(static_cast<unsigned char>(p[i])))
+                    *d++ = p[i++];
+            }
+            if (i != from && p[i - 1] != '\r')
+                nCdRun = 0;
+            if (i == n)
+                break;
+        }
+        const auto b = static_cast<unsigned char>(p[i]);
+        if (b < 0x80) {
+            if (b == 0) {
+                bNul = true;
+                break;
+            }
+            ++i;
+            if (b == '\r')
+                continue; // CRs are dropped, and the tests of the form look through them
+            nCdRun = 0;
+            if (!fixed) {
+                const auto next = static_cast<unsigned char>(kHtmlTag[static_cast<std::size_t>(nHtmlSeen)]);
+                nHtmlSeen = b == next ? nHtmlSeen + 1 : b == '<' ? 1 : 0;
+                if (nHtmlSeen == static_cast<int>(kHtmlTag.size())) {
+                    bHtml = true;
+                    nHtmlSeen = 0;
+                }
+            }
+            const char c = static_cast<char>(b);
+            if (stripping) {
+                html.Put(d, &c, 1);
+            } else if (c == '\n') {
+                *d++ = '\r';
+                *d++ = '\n';
+            } else {
+                *d++ = c;
+            }
+            continue;
+        }
+
+        nHtmlSeen = 0;
+        char32_t cp = 0;
+        int len = 0;
+        if (!bChosen || coding == FileCoding::Utf8) {
+            len = Utf8Sequence(p + i, avail - i, cp);
+            if (len == 0) {
+                if (!last)
+                    break; // the rest of the sequence comes with the next bytes
+                len = -1;  // the text ends inside it
+            }
+            if (!fixed) {
+                if (len < 0)
+                    bValidUtf8 = false;
+                else
+                    bMultiByte = true;
+            }
+            if (!bChosen) {
+                bChosen = true;
+                coding = Guess(bValidUtf8, p + i, avail - i);
+            }
+        }
+
+        if (coding == FileCoding::Utf8) {
+            if (b != 0xCD)
+                nCdRun = 0;
+            else if (++nCdRun >= 3)
+                bDos = true;
+            const std::size_t size = len > 0 ? static_cast<std::size_t>(len) : 1;
+            if (size > 1)
+                nCdRun = 0; // a continuation byte is never 0xCD
+            const bool held = len > 0 && Cp1252ByteOf(cp) >= 0;
+            const char* bytes = held ? p + i : "?";
+            const std::size_t shown = held ? size : 1;
+            if (stripping) {
+                html.Put(d, bytes, shown);
+            } else {
+                std::memcpy(d, bytes, shown);
+                d += shown;
+            }
+            i += size;
+            continue;
+        }
+
+        // cp1252 or DOS: a run of bytes from 0x80 up, each through the table.
+        const std::array<Utf8Piece, 256>& table = OutputTable(coding);
+        unsigned char c = b;
+        do {
+            if (c == 0xCD) {
+                if (++nCdRun >= 3)
+                    bDos = true;
+            } else {
+                nCdRun = 0;
+            }
+            const Utf8Piece& piece = table[c];
+            if (stripping) {
+                html.Put(d, piece.bytes, piece.size);
+            } else {
+                std::memcpy(d, piece.bytes, sizeof piece.bytes);
+                d += piece.size;
+            }
+            ++i;
+        } while (i < n && (c = static_cast<unsigned char>(p[i])) >= 0x80);
+    }
+    m_bNul = bNul;
+    m_bValidUtf8 = bValidUtf8;
+    m_bMultiByte = bMultiByte;
+    m_bDos = bDos;
+    m_bHtml = bHtml;
+    m_nCdRun = nCdRun;
+    m_nHtmlSeen = nHtmlSeen;
+    m_bInTag = bInTag;
+    m_nLfRun = nLfRun;
+    m_bChosen = bChosen;
+    m_form.coding = coding;
+    written = static_cast<std::size_t>(d - dst);
+    return i;
+}
+
+namespace {
+
+// Room for `size` more bytes of a file, its line ends and umlauts (a DOS overview grows by a
+// fifth), so that the text is not moved while it is converted; memory not written to costs
+// nothing. Growing by at least half keeps a series of appends from copying the report each time.
+void MakeRoom(std::string& out, std::size_t size) {
+    const std::size_t need = out.size() + size + size / 2 + 64;
+    if (need > out.capacity())
+        out.reserve(std::max(need, out.capacity() + out.capacity() / 2));
+}
+
+} // namespace
+
+void AppendConvertedFile(std::string_view bytes, std::string& out) {
+    MakeRoom(out, bytes.size());
+    const std::size_t start = out.size();
+    FileConverter guess(out);
+    guess.Feed(bytes, true);
+    if (guess.Converted())
+        return;
+    out.resize(start);
+    FileConverter again(out, guess.Form());
+    again.Feed(bytes, true);
+}
+
+namespace {
+
+class ConvertingSink : public PieceSink {
+  public:
+    ConvertingSink(std::string& out, std::optional<FileForm> form)
+        : m_out(out), m_converter(form ? FileConverter(out, *form) : FileConverter(out)) {}
+    void Begin(std::size_t size) override { MakeRoom(m_out, size); }
+    std::size_t Take(std::string_view bytes, bool last) override { return m_converter.Feed(bytes, last); }
+    const FileConverter& Converter() const { return m_converter; }
+
+  private:
+    std::string& m_out;
+    FileConverter m_converter;
+};
+
+} // namespace
+
+ReadResult::Status AppendConvertedFile(Services& services, const std::string& path, std::size_t maxBytes,
+                                       std::string& out) {
+    const std::size_t start = out.size();
+    ConvertingSink guess(out, std::nullopt);
+    ReadResult::Status status = services.ReadFileInPieces(path, maxBytes, guess);
+    if (status == ReadResult::Status::Ok && !guess.Converter().Converted()) {
+        out.resize(start);
+        ConvertingSink again(out, guess.Converter().Form());
+        status = services.ReadFileInPieces(path, maxBytes, again);
+    }
+    if (status != ReadResult::Status::Ok)
+        out.resize(start);
+    return status;
 }
 
 std::string ConvertAppendedFile(std::string_view bytes) {
     std::string out;
-    AppendConvertedFile(std::string(bytes), out);
+    AppendConvertedFile(bytes, out);
     return out;
 }
 

@@ -91,6 +91,11 @@ class HeadlessWindow : public Window {
         s.caret = 0;
         s.anchor = 0;
     }
+    void AppendText(int id, std::string_view text) override {
+        ControlState& s = At(id);
+        s.text.append(text);
+        s.modified = false;
+    }
     bool IsVisible(int id) const override { return At(id).visible; }
     void Show(int id, bool show) override { At(id).visible = show; }
     bool IsEnabled(int id) const override { return At(id).enabled; }

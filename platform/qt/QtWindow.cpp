@@ -24,6 +24,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QSvgRenderer>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -302,10 +303,9 @@ class PageDialog : public QDialog {
 struct Control {
     ControlTemplate tmpl;
     QWidget* widget = nullptr;
-    // As the page sees it ("\r\n" in multi-line edits). After typing in a multi-line edit it is
-    // `stale`: the widget holds the text, converted only when the page reads it.
-    mutable std::string text;
-    mutable bool stale = false;
+    // As the page sees it. A multi-line edit keeps no copy: its document holds the text, which
+    // may be megabytes, and it is converted only when the page reads it.
+    std::string text;
     qsizetype count = 0; // a multi-line edit's length as its limit counts it
     int insertAt = -1;   // the stretch a user's edit inserted into a multi-line edit
     int inserted = 0;
@@ -362,11 +362,112 @@ void SetEditCursor(QWidget* w, int position) {
     }
 }
 
-void SetEditText(QWidget* w, const QString& text) {
+// How a plain-text edit holds a long text. Qt keeps some hundred bytes for every block and
+// lays out a block as a whole, so neither one block per line (megabytes of short lines) nor
+// one block for a line of megabytes would do. Short lines are therefore packed into blocks of
+// about kPackChars characters, separated by line separators (U+2028), which show as line
+// breaks; a line longer than kDisplayLine characters is shown broken into pieces of that
+// length, and the block after such a break is marked kJoinedBlock. Reading the text back turns
+// both into what the page put in.
+constexpr int kPackChars = 1024;
+constexpr int kDisplayLine = 4096;
+constexpr int kJoinedBlock = 1; // user state of a block that continues the line before it
+
+// Where the end of a document stands: characters of its last block and of its last line.
+struct TextEnd {
+    int block = 0;
+    int line = 0;
+};
+
+// Inserts `text` (line breaks "\r\n", "\n" or a lone "\r") at `cursor`, the end of the
+// document, packed and broken as described above.
+void InsertPacked(QTextCursor& cursor, QString text, TextEnd& end) {
+    // Written over `text` itself: a line break becomes one character, so the output never
+    // overtakes what is still to be read.
+    QChar* const out = text.data();
+    const QChar* const in = out;
+    const qsizetype size = text.size();
+    qsizetype w = 0;
+    const auto flush = [&] {
+        cursor.insertText(QString::fromRawData(out, w));
+        w = 0;
+    };
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar ch = in[i];
+        if (ch == u'\r' || ch == u'\n') {
+            if (ch == u'\r' && i + 1 < size && in[i + 1] == u'\n')
+                ++i;
+            if (end.block >= kPackChars) {
+                out[w++] = u'\n'; // Qt starts a new block there
+                end.block = 0;
+            } else {
+                out[w++] = QChar::LineSeparator;
+                ++end.block;
+            }
+            end.line = 0;
+            continue;
+        }
+        if (end.line == kDisplayLine) {
+            flush();
+            cursor.insertBlock();
+            cursor.block().setUserState(kJoinedBlock);
+            end = TextEnd{};
+        }
+        out[w++] = ch;
+        ++end.block;
+        ++end.line;
+    }
+    flush();
+}
+
+// Appends UTF-8 text with "\r\n" line breaks at the end of a plain-text document, converted
+// in pieces, so that no second whole copy of the text exists and the cost is that of `utf8`.
+void AppendToDocument(QTextDocument& doc, std::string_view utf8) {
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::End);
+    const QString last = cursor.block().text();
+    TextEnd end{static_cast<int>(last.size()),
+                static_cast<int>(last.size() - 1 - last.lastIndexOf(QChar::LineSeparator))};
+    const bool undo = doc.isUndoRedoEnabled();
+    doc.setUndoRedoEnabled(false); // the program's own text is no step the user can undo
+    cursor.beginEditBlock();
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        std::size_t stop = std::min(pos + kPiece, utf8.size());
+        // A piece ends neither inside a UTF-8 sequence nor between the CR and LF of a break.
+        while (stop < utf8.size() && (static_cast<unsigned char>(utf8[stop]) & 0xC0) == 0x80)
+            ++stop;
+        if (stop < utf8.size() && utf8[stop] == '\n' && utf8[stop - 1] == '\r')
+            ++stop;
+        InsertPacked(cursor, ToQString(utf8.substr(pos, stop - pos)), end);
+        pos = stop;
+    }
+    cursor.endEditBlock();
+    doc.setUndoRedoEnabled(undo);
+}
+
+// The text of a multi-line edit as the page sees it: "\r\n" for every line break, nothing
+// where a long line was broken for display.
+std::string DocumentText(const QTextDocument& doc) {
+    std::string out;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (block != doc.begin() && block.userState() != kJoinedBlock)
+            out += "\r\n";
+        QString text = block.text();
+        text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+        const QByteArray bytes = text.toUtf8();
+        out.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+    return out;
+}
+
+void SetEditText(QWidget* w, std::string_view utf8) {
     if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
-        plain->setPlainText(text);
+        plain->setPlainText(QString());
+        AppendToDocument(*plain->document(), utf8);
+        SetEditCursor(w, 0);
     } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
-        rich->setPlainText(text);
+        rich->setPlainText(ToQString(CrLfToLf(utf8)));
         QTextBlockFormat lines;
         lines.setLineHeight(rich->fontMetrics().height(), QTextBlockFormat::FixedHeight);
         QTextCursor all(rich->document());
@@ -453,10 +554,24 @@ class QtWindow : public Window {
             c.modified = false; // the widget keeps its text, and its caret where the user types
             return;
         }
-        c.text.assign(text);
-        c.stale = false;
+        if (!c.Multiline())
+            c.text.assign(text);
         c.modified = false;
-        ShowText(c);
+        ShowText(c, text);
+    }
+    void AppendText(int id, std::string_view text) override {
+        Control& c = At(id);
+        c.modified = false;
+        if (!c.Multiline()) {
+            c.text.append(text);
+            ShowText(c, c.text);
+            return;
+        }
+        const Program guard(*this);
+        const QSignalBlocker block(c.widget);
+        QTextDocument& doc = *EditDocument(c.widget);
+        AppendToDocument(doc, text);
+        c.count = DocumentChars(doc);
     }
     bool IsVisible(int id) const override { return At(id).visible; }
     void Show(int id, bool show) override {
@@ -622,12 +737,8 @@ class QtWindow : public Window {
     }
     Control& At(int id) { return const_cast<Control&>(static_cast<const QtWindow*>(this)->At(id)); }
 
-    static const std::string& Text(const Control& c) {
-        if (c.stale) {
-            c.text = LfToCrLf(ToStdString(EditDocument(c.widget)->toPlainText()));
-            c.stale = false;
-        }
-        return c.text;
+    static std::string Text(const Control& c) {
+        return c.Multiline() ? DocumentText(*EditDocument(c.widget)) : c.text;
     }
 
     void Build(const ControlTemplate& t, std::size_t index);
@@ -638,7 +749,7 @@ class QtWindow : public Window {
     void UpdateName(Control& c);
     QString LabelText(std::size_t index) const;
     bool DialogKeyFor(Key key, Qt::FocusReason reason);
-    void ShowText(Control& c);
+    void ShowText(Control& c, std::string_view utf8);
     void ApplyReadOnly(Control& c);
     static void FitLineEditLength(Control& c);
     void UserEdited(int id);
@@ -942,7 +1053,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     c.index = index;
     c.tmpl = t;
     c.widget = w;
-    c.text = t.kind == ControlKind::ComboBox ? std::string() : t.text;
+    c.text = t.kind == ControlKind::ComboBox || c.Multiline() ? std::string() : t.text;
     c.visible = (t.style & kHidden) == 0;
     c.enabled = (t.style & kDisabled) == 0;
     c.readOnly = (t.style & kReadOnly) != 0;
@@ -951,13 +1062,14 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     w->installEventFilter(new ControlFilter(*this, id, w));
     if (auto* edit = qobject_cast<QAbstractScrollArea*>(w))
         edit->viewport()->installEventFilter(new ControlFilter(*this, id, w));
-    ShowText(c);
+    ShowText(c, t.kind == ControlKind::ComboBox ? std::string_view() : std::string_view(t.text));
     ApplyReadOnly(c);
 }
 
-void QtWindow::ShowText(Control& c) {
+void QtWindow::ShowText(Control& c, std::string_view utf8) {
     const Program guard(*this);
-    const QString text = ToQString(c.text);
+    // A multi-line edit converts its text itself, in pieces.
+    const QString text = c.Multiline() ? QString() : ToQString(utf8);
     QWidget* w = c.widget;
     switch (c.tmpl.kind) {
     case ControlKind::Static:
@@ -984,9 +1096,8 @@ void QtWindow::ShowText(Control& c) {
     case ControlKind::Edit:
         if (QTextDocument* doc = EditDocument(w)) {
             const QSignalBlocker block(w);
-            SetEditText(w, ToQString(CrLfToLf(c.text)));
+            SetEditText(w, utf8);
             c.count = DocumentChars(*doc);
-            c.stale = false;
         } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
             const QSignalBlocker block(line);
             FitLineEditLength(c);
@@ -1002,10 +1113,12 @@ void QtWindow::ShowText(Control& c) {
         for (auto& [otherId, other] : m_controls)
             if (other.labelIndex == static_cast<std::ptrdiff_t>(c.index))
                 UpdateName(other);
-    if (IsLive(c.tmpl)) // an edit's text and a text without mnemonics read as they stand
+    // An edit's text and a text without mnemonics read as they stand. The live controls are
+    // small, so a multi-line one's text is converted here for its announcement.
+    if (IsLive(c.tmpl))
         AnnounceChange(w, c.tmpl.kind == ControlKind::Static && (c.tmpl.style & kNoPrefix) == 0
                               ? PlainLabel(text)
-                              : text.simplified());
+                              : (c.Multiline() ? ToQString(utf8) : text).simplified());
 }
 
 QList<QWidget*> QtWindow::AccessibleOrder() const {
@@ -1424,7 +1537,6 @@ void QtWindow::UserEditedMultiline(Control& c) {
             return; // a key past the input limit: the text is as it was
     }
     c.count = DocumentChars(doc);
-    c.stale = true;
     c.modified = true;
     if (Routable())
         m_dialog.OnCommand(c.tmpl.id, Notify::Change);

@@ -6,8 +6,10 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -92,12 +94,55 @@ TEST(HostParity, QtKeepsTheStateTheHeadlessHostKeeps) {
             p.UserFocus(kCheck);
             p.UserKey(Key::Enter);
         },
+        [](TestPage& p) { // appended text: short lines packed, long lines shown broken
+            p.UserType(kMemo, "getippt");
+            std::string lines;
+            for (int i = 0; i < 3000; ++i)
+                lines += "Zeile " + std::to_string(i) + " mit Ä und €\r\n";
+            p.AppendItemText(kMemo, lines);
+            p.AppendItemText(kMemo, std::string(9000, 'x') + "\r\n\r\n" + std::string(4096, 'y'));
+            p.AppendItemText(kMemo, "z\r\n");
+            p.AppendItemText(kMemo, "");
+        },
     };
     HeadlessHost headless;
     for (const auto& actions : cases) {
         const std::string expected = RunOn(headless, actions);
         ASSERT_FALSE(expected.empty());
         EXPECT_EQ(RunOn(Environment().GetHost(), actions), expected);
+    }
+}
+
+// A line broken for display reads back whole; a line break the user types into it, at a break
+// or inside a piece, is one line break.
+TEST(LongLines, BrokenForDisplayOnly) {
+    std::string line;
+    for (int i = 0; i < 10000; ++i)
+        line += static_cast<char>('a' + i % 26);
+    // document position of the typed break (every display break is one more character), text
+    const std::vector<std::pair<int, std::string>> cases = {
+        {-1, line},
+        {4097, line.substr(0, 4096) + "\r\n" + line.substr(4096)},
+        {4096, line.substr(0, 4096) + "\r\n" + line.substr(4096)},
+        {5000, line.substr(0, 4999) + "\r\n" + line.substr(4999)},
+        {10002, line + "\r\n"},
+    };
+    for (const auto& [position, text] : cases) {
+        RunOn(Environment().GetHost(), [&, position = position, text = text](TestPage& p) {
+            p.SetItemText(kMemo, line);
+            QPlainTextEdit* edit = nullptr;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (edit == nullptr)
+                    edit = window->findChild<QPlainTextEdit*>(QString::number(kMemo));
+            ASSERT_NE(edit, nullptr);
+            EXPECT_EQ(edit->document()->blockCount(), 3);
+            if (position >= 0) {
+                QTextCursor cursor(edit->document());
+                cursor.setPosition(position);
+                cursor.insertBlock();
+            }
+            EXPECT_TRUE(p.GetItemText(kMemo) == text) << position;
+        });
     }
 }
 

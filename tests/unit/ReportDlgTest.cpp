@@ -260,5 +260,38 @@ TEST(ReportPage, FileFaultsAreReportedAndThePageGoesOn) {
     }
 }
 
+// The box shows what the page appends, typing before and after an append stays, and a refresh
+// after typing keeps the typed text. UTF-8, DOS and cp1252 files arrive in cp1252 as they read.
+TEST(ReportPage, AppendsAndTypingMeetInTheSavedFile) {
+    TempDir dir;
+    WriteBytes(dir / "utf8.txt", "Systemu\xCC\x88"
+                                 "bersicht: Gr\xC3\xBC\xC3\x9F\x65 \xE2\x82\xAC \xE2\x86\x92\n");
+    WriteBytes(dir / "dos.txt", "\xCD\xCD\xCD \x84\x94\x81\r\n");
+    WriteBytes(dir / "ansi.txt", "Gr\xFC\xDF\x65 \x80\n");
+    const std::string append = "click 1209\nopen \"$T/utf8.txt\"\nclick 1209\nopen \"$T/dos.txt\"\n";
+    const std::string appended = AppendedHeader("utf8.txt") + "Systemu?bersicht: Gr\xFC\xDF\x65 \x80 ?\r\n" +
+                                 AppendedHeader("dos.txt") + "=== \xE4\xF6\xFC\r\n";
+    struct Case {
+        std::string script;
+        std::string saved; // after the report
+        bool replaced;     // the typing replaced the report
+    };
+    const std::vector<Case> cases = {
+        {append, appended, false},
+        {"click 1208\ntype 1207 \"Neu\"\n" + append, "Neu" + appended, true},
+        {append + "click 1208\ntype 1207 \"Neu\"\nclick 1209\nopen \"$T/ansi.txt\"\n",
+         "Neu" + AppendedHeader("ansi.txt") + "Gr\xFC\xDF\x65 \x80\r\n", true},
+        {append + "click 1209\nopen \"$T/fehlt.txt\"\nanswer ok\n", appended, false},
+    };
+    for (const Case& c : cases) {
+        ReportRecord record = SampleRecord();
+        RunReportPage(record, dir, c.script + "click 1205\nsave \"$T/r.txt\"\n");
+        const std::string saved = ReadBytes(dir / "r.txt");
+        const std::string report = c.replaced ? "" : ReportBytes();
+        EXPECT_EQ(saved.substr(0, report.size()), report) << c.script;
+        EXPECT_EQ(saved.substr(std::min(report.size(), saved.size())), c.saved) << c.script;
+    }
+}
+
 } // namespace
 } // namespace mirel
