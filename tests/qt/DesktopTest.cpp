@@ -93,7 +93,8 @@ TEST(Desktop, EveryRoadTypedKeyByKeyStaysWhereMovedWithTheWelcomeWindowUnmapped)
 // in the frame's title bar; the scripted user answers the questions that follow.
 class WindowManagerUser : public Agent {
   public:
-    WindowManagerUser(scenario::Runner& script, const std::ostringstream& log) : m_script(script), m_log(log) {}
+    WindowManagerUser(scenario::Runner& script, const std::ostringstream& log)
+        : m_script(script), m_log(log) {}
     void PageShown(Dialog& page) override { m_script.PageShown(page); }
     void Step(Dialog& page) override {
         if (std::string(page.ClassName()) != "CTestStartDlg" || m_done == 2) {
@@ -120,7 +121,8 @@ class WindowManagerUser : public Agent {
     std::size_t Questions() const {
         const std::string log = m_log.str();
         std::size_t n = 0;
-        for (std::size_t at = log.find("message "); at != std::string::npos; at = log.find("message ", at + 1))
+        for (std::size_t at = log.find("message "); at != std::string::npos;
+             at = log.find("message ", at + 1))
             ++n;
         return n;
     }
