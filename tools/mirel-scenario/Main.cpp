@@ -1,4 +1,4 @@
-// mirel-scenario [--host headless|qt] SCRIPT: runs one scripted session of the wizard and
+// mirel-scenario [--host headless|qt|win32] SCRIPT: runs one scripted session of the wizard and
 // prints what happens, one line per event.
 #include <fstream>
 #include <iostream>
@@ -13,6 +13,9 @@
 #include "tools/mirel-scenario/Runner.h"
 #ifdef MIREL_WITH_QT
 #include "platform/qt/QtHost.h"
+#endif
+#ifdef MIREL_WITH_WIN32
+#include "platform/win32/Win32Host.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -29,8 +32,8 @@ int main(int argc, char** argv) {
         else
             path.clear(), i = argc;
     }
-    if (path.empty() || (host != "headless" && host != "qt")) {
-        std::cerr << "usage: mirel-scenario [--host headless|qt] SCRIPT\n";
+    if (path.empty() || (host != "headless" && host != "qt" && host != "win32")) {
+        std::cerr << "usage: mirel-scenario [--host headless|qt|win32] SCRIPT\n";
         return 64;
     }
     std::ifstream in(path, std::ios::binary);
@@ -53,6 +56,19 @@ int main(int argc, char** argv) {
 #else
     if (host == "qt") {
         std::cerr << "mirel-scenario: built without the Qt host\n";
+        return 69;
+    }
+#endif
+#ifdef MIREL_WITH_WIN32
+    mirel::win32::InitProcess();
+    std::unique_ptr<mirel::Host> win32;
+    if (host == "win32") {
+        win32 = mirel::win32::CreateHost();
+        chosen = win32.get();
+    }
+#else
+    if (host == "win32") {
+        std::cerr << "mirel-scenario: built without the win32 host\n";
         return 69;
     }
 #endif
