@@ -195,8 +195,9 @@ void CTestStartDlg::ShowDosBlock(bool show) {
 void CTestStartDlg::OnSelfBooting() {
     UpdateData(true);
     ShowDosBlock(false);
-    // A batch start the user ticked is possible only under DOS; a value the version fixes stays.
-    if (m_product.hasBatch && Version().batch == Batch::UserChoice) {
+    // A batch start is possible only under DOS: the box is disabled and cleared, also where the
+    // version had ticked it.
+    if (m_product.hasBatch) {
         EnableItem(1128, false);
         m_bFromBatch = 0;
     }

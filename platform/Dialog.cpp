@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/Agent.h"
@@ -16,10 +17,14 @@ int Dialog::DoModal() {
     m_nResult = 0;
     m_nFocus = 0;
     UpdateData(false);
-    m_nFocus = InitialFocus();
-    m_pWnd->ShowFocus(m_nFocus);
+    m_pWnd->ShowFocus(0);
     m_pWnd->Open();
     OnShowWindow();
+    // As the classic dialog manager, the first focus goes to a control like every other focus
+    // change, with its notification, once the page has set itself up (unless it placed the
+    // focus itself).
+    if (IsOpen() && m_nFocus == 0)
+        SetFocusItem(InitialFocus());
     if (Agent* agent = GetAgent()) {
         if (IsOpen())
             agent->PageShown(*this);
@@ -129,7 +134,7 @@ void Dialog::SetIcon(int iconId) {
 }
 
 void Dialog::SetFocusItem(int id) {
-    if (id == m_nFocus || !m_pWnd || !HasControl(id))
+    if (id == m_nFocus || !m_pWnd || (id != 0 && !HasControl(id)))
         return;
     const int old = m_nFocus;
     m_nFocus = id;
@@ -137,11 +142,52 @@ void Dialog::SetFocusItem(int id) {
     if (old != 0)
         OnCommand(old, Notify::KillFocus);
     // A kill-focus handler may have moved the focus on; then the new control never got it.
-    if (m_nFocus == id && IsOpen())
+    if (id != 0 && m_nFocus == id && IsOpen())
         OnCommand(id, Notify::SetFocus);
 }
 
 void Dialog::UserClick(int id) {
+    m_pWnd->InputClick(id);
+    const ControlTemplate* c = m_pTemplate->Find(id);
+    // A click leaves the caret where the mouse was; Ctrl+End puts it at the end of the text, so
+    // a script's click into an edit behaves the same wherever the click landed.
+    if (c != nullptr && c->kind == ControlKind::Edit && IsOpen() && m_nFocus == id)
+        m_pWnd->InputKey(Key::End);
+}
+
+void Dialog::UserType(int id, std::string_view text) {
+    UserClick(id);
+    if (!IsOpen() || m_nFocus != id || m_pWnd->IsReadOnly(id))
+        return;
+    m_pWnd->InputKey(Key::SelectAll);
+    if (text.empty()) {
+        m_pWnd->InputKey(Key::Delete);
+        return;
+    }
+    const ControlTemplate* c = m_pTemplate->Find(id);
+    const bool multiline = c != nullptr && (c->style & kMultiline) != 0;
+    const bool takesReturn = multiline && (c->style & kWantReturn) != 0;
+    for (std::size_t pos = 0; pos < text.size() && IsOpen();) {
+        const std::size_t len = CharLength(text, pos);
+        const std::string_view ch = text.substr(pos, len);
+        pos += len;
+        if (ch == "\r")
+            continue; // a line break is the LF
+        if (ch == "\n" && takesReturn)
+            m_pWnd->InputKey(Key::Enter);
+        else if (ch != "\n" || multiline)
+            m_pWnd->InputChar(ch); // a line break in an edit that leaves Return to the dialog
+                                   // is Ctrl+Return, which the edit takes as a character
+    }
+}
+
+void Dialog::UserPaste(int id, std::string_view text) {
+    UserClick(id);
+    if (IsOpen() && m_nFocus == id && !m_pWnd->IsReadOnly(id))
+        m_pWnd->InputPaste(text);
+}
+
+void Dialog::ControlClicked(int id) {
     const ControlTemplate* c = m_pTemplate->Find(id);
     if (c == nullptr)
         return;
@@ -166,69 +212,217 @@ void Dialog::UserClick(int id) {
     OnCommand(id, Notify::Clicked);
 }
 
-void Dialog::UserType(int id, std::string_view text) {
-    const ControlTemplate* c = m_pTemplate->Find(id);
-    if (c == nullptr || c->kind != ControlKind::Edit)
-        return;
-    const int limit = m_pWnd->GetLimit(id);
-    m_pWnd->SetText(id, TypedText(text, (c->style & kMultiline) != 0, limit > 0 ? limit : 0));
-    m_pWnd->SetModify(id, true);
-    OnCommand(id, Notify::Change);
+bool Dialog::ControlDropDown(int id) {
+    OnCommand(id, Notify::DropDown);
+    return IsOpen();
 }
 
-void Dialog::UserSelect(int id, int index) {
-    const ControlTemplate* c = m_pTemplate->Find(id);
-    if (c == nullptr || c->kind != ControlKind::ComboBox)
-        return;
-    OnCommand(id, Notify::DropDown);
-    if (!IsOpen() || index < 0 || index >= m_pWnd->GetCount(id))
+void Dialog::ControlSelected(int id, int index) {
+    if (index < 0 || index >= m_pWnd->GetCount(id))
         return;
     m_pWnd->SetCurSel(id, index);
     OnCommand(id, Notify::SelChange);
 }
 
-void Dialog::UserKey(Key key) {
-    if (key == Key::Escape) {
-        OnCancel();
-        return;
+bool Dialog::TakesFocus(int id) const {
+    const ControlTemplate* c = m_pTemplate->Find(id);
+    if (c == nullptr)
+        return false;
+    switch (c->kind) {
+    case ControlKind::PushButton:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Edit:
+    case ControlKind::ComboBox:
+        return true;
+    case ControlKind::Picture:
+        return (c->style & (kNotify | kTabStop)) == (kNotify | kTabStop);
+    default:
+        return false;
     }
-    // Return presses the push button that has the focus, else the visible, enabled default
-    // button; without one it is the dialog's OK command.
-    auto usable = [this](const ControlTemplate* c) {
-        return c != nullptr && c->kind == ControlKind::PushButton && m_pWnd->IsVisible(c->id) &&
-               m_pWnd->IsEnabled(c->id);
-    };
+}
+
+bool Dialog::Usable(const ControlTemplate& c) const {
+    if (c.id <= 0)
+        return (c.style & (kHidden | kDisabled)) == 0;
+    return m_pWnd->IsVisible(c.id) && m_pWnd->IsEnabled(c.id);
+}
+
+int Dialog::TabStopEntry(std::size_t index) const {
+    const ControlTemplate& t = m_pTemplate->controls[index];
+    if (t.id <= 0)
+        return 0;
+    switch (t.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Edit:
+    case ControlKind::ComboBox:
+        return (t.style & kTabStop) != 0 && Usable(t) ? t.id : 0;
+    case ControlKind::Picture:
+        return (t.style & (kNotify | kTabStop)) == (kNotify | kTabStop) && Usable(t) ? t.id : 0;
+    case ControlKind::RadioButton: {
+        // One stop for the whole group, entered at its checked button, else at its first; the
+        // group is reached at the place of its first member.
+        const std::vector<int> group = m_pTemplate->RadioGroup(t.id);
+        if (group.empty() || group.front() != t.id)
+            return 0;
+        bool stop = false;
+        int first = 0;
+        int checked = 0;
+        for (int member : group) {
+            const ControlTemplate& m = *m_pTemplate->Find(member);
+            stop = stop || (m.style & kTabStop) != 0;
+            if (!Usable(m))
+                continue;
+            if (first == 0)
+                first = member;
+            if (checked == 0 && m_pWnd->GetCheck(member) != 0)
+                checked = member;
+        }
+        return !stop ? 0 : checked != 0 ? checked : first;
+    }
+    default:
+        return 0; // static texts, group boxes and rectangles never take the focus
+    }
+}
+
+int Dialog::NextTabStop(std::ptrdiff_t from, bool forward, int skipGroupOf) const {
+    const auto n = static_cast<std::ptrdiff_t>(m_pTemplate->controls.size());
+    const std::vector<int> skip =
+        skipGroupOf != 0 ? m_pTemplate->RadioGroup(skipGroupOf) : std::vector<int>{};
+    for (std::ptrdiff_t step = 1; step <= n; ++step) {
+        std::ptrdiff_t i = 0;
+        if (from < 0)
+            i = forward ? step - 1 : n - step;
+        else
+            i = ((from + (forward ? step : -step)) % n + n) % n;
+        const int entry = TabStopEntry(static_cast<std::size_t>(i));
+        if (entry != 0 && std::find(skip.begin(), skip.end(), entry) == skip.end())
+            return entry;
+    }
+    return 0;
+}
+
+bool Dialog::RadioArrow(int id, bool forward) {
+    // The arrows move within the radio group and choose the button they reach.
+    const std::vector<int> group = m_pTemplate->RadioGroup(id);
+    auto pos = std::find(group.begin(), group.end(), id);
+    if (pos == group.end())
+        return true;
+    const std::size_t n = group.size();
+    const auto i = static_cast<std::size_t>(pos - group.begin());
+    for (std::size_t step = 1; step < n; ++step) {
+        const std::size_t j = forward ? (i + step) % n : (i + n - step) % n;
+        if (m_pWnd->IsVisible(group[j]) && m_pWnd->IsEnabled(group[j])) {
+            SetFocusItem(group[j]);
+            if (IsOpen() && m_nFocus == group[j])
+                ControlClicked(group[j]);
+            break;
+        }
+    }
+    return true;
+}
+
+bool Dialog::DialogKey(Key key) {
     const ControlTemplate* focused = m_pTemplate->Find(m_nFocus);
-    if (focused != nullptr && focused->kind == ControlKind::Edit &&
-        (focused->style & (kMultiline | kWantReturn)) == (kMultiline | kWantReturn)) {
-        // A multi-line edit that takes Return keeps it: a line break at the end of its text
-        // (the caret's place after typing), nothing in a read-only box.
-        if (!m_pWnd->IsReadOnly(focused->id)) {
-            const std::string text = m_pWnd->GetText(focused->id);
-            const int limit = m_pWnd->GetLimit(focused->id);
-            if (limit <= 0 || CharCount(text) + 2 <= static_cast<std::size_t>(limit)) {
-                m_pWnd->SetText(focused->id, text + "\r\n");
-                m_pWnd->SetModify(focused->id, true);
-                OnCommand(focused->id, Notify::Change);
+    switch (key) {
+    case Key::Escape:
+        OnCancel();
+        return true;
+    case Key::Tab:
+    case Key::ShiftTab: {
+        // Tab order is template order, counted from the control that has the focus; Tab leaves
+        // a radio group as a whole.
+        std::ptrdiff_t from = -1;
+        int group = 0;
+        if (focused != nullptr) {
+            from = focused - m_pTemplate->controls.data();
+            if (focused->kind == ControlKind::RadioButton) {
+                group = focused->id;
+                from =
+                    m_pTemplate->Find(m_pTemplate->RadioGroup(group).front()) - m_pTemplate->controls.data();
             }
         }
-        return;
+        if (const int target = NextTabStop(from, key == Key::Tab, group); target != 0)
+            SetFocusItem(target);
+        return true;
     }
-    if (usable(focused) || (focused != nullptr && focused->kind == ControlKind::Picture &&
-                            (focused->style & kNotify) != 0 && m_pWnd->IsVisible(focused->id))) {
-        UserClick(focused->id);
-        return;
+    case Key::Space:
+        if (focused != nullptr && TakesFocus(focused->id) && focused->kind != ControlKind::Edit &&
+            focused->kind != ControlKind::ComboBox && Usable(*focused)) {
+            ControlClicked(focused->id);
+            return true;
+        }
+        return false;
+    case Key::Up:
+    case Key::Down:
+    case Key::Left:
+    case Key::Right:
+        if (focused != nullptr && focused->kind == ControlKind::RadioButton)
+            return RadioArrow(focused->id, key == Key::Down || key == Key::Right);
+        return false;
+    case Key::Enter:
+        break;
+    default:
+        return false;
+    }
+    // Return presses the push button or picture that has the focus, else the visible, enabled
+    // default button; without one it is the dialog's OK command. A multi-line edit that takes
+    // Return keeps it.
+    if (focused != nullptr && focused->kind == ControlKind::Edit &&
+        (focused->style & (kMultiline | kWantReturn)) == (kMultiline | kWantReturn))
+        return false;
+    if (focused != nullptr && Usable(*focused) &&
+        (focused->kind == ControlKind::PushButton ||
+         (focused->kind == ControlKind::Picture && (focused->style & kNotify) != 0))) {
+        ControlClicked(focused->id);
+        return true;
     }
     for (const ControlTemplate& c : m_pTemplate->controls) {
         if (c.kind == ControlKind::PushButton && (c.style & kDefault) != 0) {
-            if (usable(&c)) {
-                UserClick(c.id);
-                return;
+            if (Usable(c)) {
+                ControlClicked(c.id);
+                return true;
             }
             break;
         }
     }
     OnOK();
+    return true;
+}
+
+bool Dialog::DialogMnemonic(char32_t letter) {
+    // As the classic dialog manager: the search starts after the focused control, so a letter
+    // that several labels share goes from one to the next.
+    const std::vector<ControlTemplate>& controls = m_pTemplate->controls;
+    const auto n = static_cast<std::ptrdiff_t>(controls.size());
+    std::ptrdiff_t from = -1;
+    if (const ControlTemplate* f = m_pTemplate->Find(m_nFocus))
+        from = f - controls.data();
+    for (std::ptrdiff_t step = 1; step <= n; ++step) {
+        const std::ptrdiff_t i = from < 0 ? step - 1 : (from + step) % n;
+        const ControlTemplate& t = controls[static_cast<std::size_t>(i)];
+        const bool label = t.kind == ControlKind::Static || t.kind == ControlKind::GroupBox;
+        const bool button = t.kind == ControlKind::PushButton || t.kind == ControlKind::RadioButton ||
+                            t.kind == ControlKind::CheckBox;
+        if ((!label && !button) || (button && t.id <= 0) || (t.style & kNoPrefix) != 0)
+            continue;
+        const std::string text = t.id > 0 ? m_pWnd->GetText(t.id) : t.text;
+        if (MnemonicOf(text) != letter || !Usable(t))
+            continue;
+        if (label) {
+            // A label hands the focus to the next control that Tab would reach after it.
+            if (const int target = NextTabStop(i, true, 0); target != 0)
+                SetFocusItem(target);
+            return true;
+        }
+        // A button acts as if clicked: it takes the focus, then reports the click.
+        SetFocusItem(t.id);
+        if (IsOpen() && m_nFocus == t.id)
+            ControlClicked(t.id);
+        return true;
+    }
+    return false;
 }
 
 // ---- data exchange ----

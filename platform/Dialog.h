@@ -2,6 +2,7 @@
 // virtual calls, data exchange and control operations by id.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,8 +13,6 @@
 #include "platform/Window.h"
 
 namespace mirel {
-
-enum class Key { Enter, Escape };
 
 class Dialog {
   public:
@@ -40,8 +39,8 @@ class Dialog {
         (void)code;
     }
     virtual void DoDataExchange(DataExchange& dx) { (void)dx; }
-    // The control that holds the focus when the page opens (no notification is sent for it):
-    // the first visible, enabled tab stop that is not a picture; 0 = none.
+    // The control that takes the focus when the page has opened: the first visible, enabled
+    // tab stop that is not a picture; 0 = none.
     virtual int InitialFocus() const;
 
     // true: controls -> members; false: members -> controls.
@@ -81,16 +80,47 @@ class Dialog {
     Window* GetWindow() const { return m_pWnd.get(); }
     bool IsOpen() const { return m_pWnd != nullptr && !m_pWnd->Ended(); }
 
-    // What a user does. The scenario runner and the tests act through these, and the Qt host
-    // routes real input through them, so both hosts behave alike.
+    // What a person does. Each goes to the host as real input (Window::Input*), so the tests, the
+    // scenario runner and a person at the keyboard run the same code.
+    // A mouse click; on an edit the caret then goes to the end of its text (Ctrl+End).
     void UserClick(int id);
+    // Clicks into edit `id`, selects its whole text and types `text` one key at a time ('\n' is
+    // Return in a multi-line edit that takes it and is dropped elsewhere); an empty text selects
+    // everything and presses Delete.
     void UserType(int id, std::string_view text);
-    void UserSelect(int id, int index);
+    // Clicks into edit `id` and pastes `text` as Ctrl+V does.
+    void UserPaste(int id, std::string_view text);
+    void UserSelect(int id, int index) { m_pWnd->InputSelect(id, index); }
     void UserFocus(int id) { SetFocusItem(id); }
-    void UserKey(Key key);
-    void UserClose() { OnClose(); }
+    void UserKey(Key key) { m_pWnd->InputKey(key); }
+    void UserMnemonic(char letter) { m_pWnd->InputMnemonic(letter); }
+    void UserClose() { m_pWnd->InputClose(); }
+
+    // What the controls report; the hosts call these for the input they receive.
+    // A push button, check box, radio button or notifying picture or text was clicked.
+    void ControlClicked(int id);
+    // The user changed the text of an edit.
+    void ControlChanged(int id) { OnCommand(id, Notify::Change); }
+    // A drop-down list is about to open; false when the page ended or moved on meanwhile.
+    bool ControlDropDown(int id);
+    // The user picked entry `index` of a drop-down list.
+    void ControlSelected(int id, int index);
+    // The keys the dialog handles rather than the focused control: Tab and Shift+Tab, Return,
+    // Escape, Space on a button or picture, the arrows within a radio group. Returns whether
+    // the key was the dialog's.
+    bool DialogKey(Key key);
+    // Alt+letter: the first label or button after the focus whose mnemonic is `letter`
+    // (lower case). Returns whether one was found.
+    bool DialogMnemonic(char32_t letter);
+    // Whether a mouse click on the control gives it the keyboard focus.
+    bool TakesFocus(int id) const;
 
   private:
+    bool Usable(const ControlTemplate& c) const;
+    int TabStopEntry(std::size_t index) const;
+    int NextTabStop(std::ptrdiff_t from, bool forward, int skipGroupOf) const;
+    bool RadioArrow(int id, bool forward);
+
     const DialogTemplate* m_pTemplate;
     std::unique_ptr<Window> m_pWnd;
     int m_nFocus = 0;

@@ -41,6 +41,7 @@ enum Style : std::uint32_t {
     kCenter = 1u << 13,    // centred static text
     kAutoHScroll = 1u << 14,
     kAutoVScroll = 1u << 15,
+    kNoPrefix = 1u << 16, // static text shown as it stands: '&' is no mnemonic
 };
 
 struct ControlTemplate {

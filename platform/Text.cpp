@@ -154,6 +154,31 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::size_t CharLength(std::string_view utf8, std::size_t pos) {
+    char32_t cp = 0;
+    bool ok = true;
+    return Decode(utf8, pos, cp, ok);
+}
+
+char32_t MnemonicOf(std::string_view label) {
+    for (std::size_t i = 0; i + 1 < label.size(); ++i) {
+        if (label[i] != '&')
+            continue;
+        if (label[i + 1] == '&') {
+            ++i; // "&&" is a plain '&'
+            continue;
+        }
+        char32_t cp = 0;
+        bool ok = true;
+        Decode(label, i + 1, cp, ok);
+        // Lower case for the letters cp1252 has in both cases.
+        if ((cp >= 'A' && cp <= 'Z') || (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7))
+            cp += 0x20;
+        return cp;
+    }
+    return 0;
+}
+
 std::string TypedText(std::string_view utf8, bool multiline, std::size_t maxChars) {
     std::string out;
     out.reserve(utf8.size());
@@ -170,7 +195,9 @@ std::string TypedText(std::string_view utf8, bool multiline, std::size_t maxChar
             if (!multiline)
                 continue;
             piece = "\r\n";
-        } else if (!ok || (cp < 0x20 && cp != '\t') || CodePointToByte(cp) < 0) {
+        } else if ((cp < 0x20 && cp != '\t') || cp == 0x7F) {
+            continue;
+        } else if (!ok || CodePointToByte(cp) < 0) {
             piece = "?";
         } else {
             piece.assign(utf8.substr(start, pos - start));

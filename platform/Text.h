@@ -11,6 +11,14 @@ namespace mirel {
 // Number of characters (code points) of a UTF-8 text. A byte that is not valid UTF-8 counts as one.
 std::size_t CharCount(std::string_view utf8);
 
+// Length in bytes of the character that starts at byte `pos` (at least 1; a byte that is not
+// valid UTF-8 is a character of its own).
+std::size_t CharLength(std::string_view utf8, std::size_t pos);
+
+// The mnemonic of a label, the letter after its single '&' ("&Weiter" -> 'w'), in lower case;
+// 0 when it has none ("&&" is a plain '&').
+char32_t MnemonicOf(std::string_view label);
+
 // The first `maxChars` characters of a UTF-8 text.
 std::string TruncateChars(std::string_view utf8, std::size_t maxChars);
 
@@ -22,9 +30,11 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // cp1252 bytes to UTF-8 text.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
-// Text as an edit control receives it from the keyboard: characters cp1252 cannot hold become
-// '?', line breaks become "\r\n" in a multi-line edit and are dropped in a one-line edit, and the
-// text is cut to `maxChars` characters (0 = no limit).
+// Text as an edit control receives it from the keyboard or the clipboard: characters cp1252
+// cannot hold become '?', control characters other than tab and line breaks are dropped, a line
+// break ("\n" or "\r\n"; a lone CR is dropped) becomes "\r\n" in a multi-line edit and is dropped
+// in a one-line edit, and the text is cut to `maxChars` characters (0 = no limit; a line break
+// counts two).
 std::string TypedText(std::string_view utf8, bool multiline, std::size_t maxChars);
 
 // Removes the CR of every CR LF pair ("\r\n" -> "\n"), as a text widget holds it.

@@ -30,6 +30,10 @@ enum class MsgIcon { Information, Question, Exclamation };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 enum class BeepKind { Information, Question };
 
+// Keys a person presses on a page. `End` is Ctrl+End (the caret to the end of an edit's text),
+// `SelectAll` is Ctrl+A; the others are the plain keys of their names.
+enum class Key { Enter, Escape, Tab, ShiftTab, Space, Up, Down, Left, Right, End, SelectAll, Delete };
+
 struct LocalTime {
     int year = 2026;
     int month = 12; // 1..12

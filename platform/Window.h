@@ -52,7 +52,8 @@ class Window {
     // Makes the window visible (before the page's show handling).
     virtual void Open() = 0;
     // Hides or shows the whole window again while it stays open.
-    virtual void SetWindowVisible(bool visible) { (void)visible; }
+    virtual void SetWindowVisible(bool visible) = 0;
+    virtual bool IsWindowVisible() const = 0;
     // Runs the window modally until End is called; returns the code passed to End.
     virtual int RunModal() = 0;
     virtual void End(int result) = 0;
@@ -60,6 +61,17 @@ class Window {
 
     // Writes a picture of the window to `path` (PNG). Hosts without pictures do nothing.
     virtual bool Screenshot(const std::string& path) = 0;
+
+    // Input as a person gives it. A host delivers each as its toolkit delivers real input, so
+    // the toolkit's own behaviour (focus on click, caret, selection, input limit, keys) is what
+    // runs; the controls then report to the page as they do for a person.
+    virtual void InputClick(int id) = 0;                // press and release at the control's centre
+    virtual void InputKey(Key key) = 0;                 // a key press where the focus is
+    virtual void InputMnemonic(char letter) = 0;        // Alt+letter, `letter` a..z
+    virtual void InputChar(std::string_view ch) = 0;    // one typed character (UTF-8) where the focus is
+    virtual void InputPaste(std::string_view text) = 0; // Ctrl+V of `text` where the focus is
+    virtual void InputSelect(int id, int index) = 0;    // opens drop-down list `id`, picks entry `index`
+    virtual void InputClose() = 0;                      // the close box of the window
 };
 
 class Host {

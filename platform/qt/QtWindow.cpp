@@ -1,8 +1,10 @@
 #include "platform/qt/QtWindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
@@ -34,6 +36,7 @@
 #include "platform/Agent.h"
 #include "platform/Dialog.h"
 #include "platform/Text.h"
+#include "platform/qt/QtInput.h"
 #include "platform/qt/QtSupport.h"
 
 namespace mirel::qt {
@@ -85,6 +88,16 @@ class PageButton : public QPushButton {
             DrawFocusFrame(painter, *this, rect().adjusted(4, 4, -5, -5));
         }
     }
+};
+
+// A radio button or check box that, as the classic controls, takes a click anywhere in its
+// rectangle, not only on its mark and label.
+template <class Button> class WholeAreaButton : public Button {
+  public:
+    using Button::Button;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
 };
 
 // Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics.
@@ -288,6 +301,7 @@ struct Control {
     qsizetype count = 0; // a multi-line edit's length as its limit counts it
     int insertAt = -1;   // the stretch a user's edit inserted into a multi-line edit
     int inserted = 0;
+    bool removed = false; // the user's edit also removed text
     TextRoom room{0, 0};  // how far a radio button's or check box's label may reach
     bool onWhite = false; // lies on a white rectangle (the header)
     bool visible = true;
@@ -359,6 +373,9 @@ QString FilterTyped(const QString& typed, bool multiline) {
     text.remove(u'\r');
     if (!multiline)
         text.remove(u'\n');
+    // Control characters other than tab and line break never reach the text.
+    text.removeIf(
+        [](QChar ch) { return (ch.unicode() < 0x20 && ch != u'\t' && ch != u'\n') || ch.unicode() == 0x7F; });
     return Cp1252Only(text);
 }
 
@@ -400,6 +417,10 @@ class QtWindow : public Window {
     }
     void SetText(int id, std::string_view text) override {
         Control& c = At(id);
+        if (c.tmpl.kind == ControlKind::Edit && Text(c) == text) {
+            c.modified = false; // the widget keeps its text, and its caret where the user types
+            return;
+        }
         c.text.assign(text);
         c.stale = false;
         c.modified = false;
@@ -458,11 +479,12 @@ class QtWindow : public Window {
         return index >= 0 && index < static_cast<int>(c.tmpl.items.size()) ? c.tmpl.items[index] : "";
     }
     void ShowFocus(int id) override {
-        auto it = m_controls.find(id);
-        if (it == m_controls.end() || m_inShowFocus)
+        if (m_inShowFocus)
             return;
+        auto it = m_controls.find(id);
         m_inShowFocus = true;
-        it->second.widget->setFocus(m_focusReason);
+        // With no control focused, the window itself takes the keys.
+        (it != m_controls.end() ? it->second.widget : m_dlg.get())->setFocus(m_focusReason);
         m_inShowFocus = false;
     }
 
@@ -472,11 +494,14 @@ class QtWindow : public Window {
         m_caption.assign(caption);
         m_dlg->setWindowTitle(ToQString(m_caption));
     }
+    // The window's place is that of its client area: the frame a window manager adds is not
+    // known before the window is mapped, and mixing the two would shift the next page by the
+    // height of the title bar.
     Rect GetRect() const override {
-        const QRect r = m_dlg->frameGeometry();
+        const QRect r = m_dlg->geometry();
         return Rect{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
     }
-    void MoveTo(int x, int y) override { m_dlg->move(x, y); }
+    void MoveTo(int x, int y) override { m_dlg->setGeometry(x, y, m_dlg->width(), m_dlg->height()); }
     void SetIcon(int iconId) override {
         const QString path = ImageResource(iconId);
         if (!path.isEmpty())
@@ -506,16 +531,31 @@ class QtWindow : public Window {
         m_dlg->done(result);
     }
     bool Ended() const override { return m_ended; }
+    void SetWindowVisible(bool visible) override {
+        const Program guard(*this);
+        // QDialog's own hide would end its modal loop; the window only goes out of sight.
+        m_dlg->QWidget::setVisible(visible); // NOLINT(bugprone-parent-virtual-call)
+    }
+    bool IsWindowVisible() const override { return m_dlg->isVisible(); }
     bool Screenshot(const std::string& path) override { return m_dlg->grab().save(ToQString(path), "PNG"); }
 
-    // ---- real input (interactive mode) ----
+    // ---- input: real events, as a person's mouse and keyboard give them ----
+    void InputClick(int id) override;
+    void InputKey(Key key) override;
+    void InputMnemonic(char letter) override;
+    void InputChar(std::string_view ch) override;
+    void InputPaste(std::string_view text) override;
+    void InputSelect(int id, int index) override;
+    void InputClose() override { m_dlg->close(); }
+
+    // What the page window receives.
     void CloseRequest() {
         if (Routable())
-            m_dialog.UserClose();
+            m_dialog.OnClose();
     }
     void KeyRequest(Key key) {
         if (Routable())
-            m_dialog.UserKey(key);
+            m_dialog.DialogKey(key);
     }
     bool TabRequest(bool forward);
     bool MnemonicRequest(QChar ch);
@@ -534,11 +574,13 @@ class QtWindow : public Window {
         QtWindow& m_w;
     };
 
-    // Real user input reaches the page only in interactive mode; a scripted user drives the
-    // page itself.
-    bool Routable() const {
-        return GetAgent() == nullptr && m_programDepth == 0 && !m_inShowFocus && !m_ended && !m_closing;
+    // Input reaches the page unless the program itself is changing the widgets.
+    bool Routable() const { return m_programDepth == 0 && !m_inShowFocus && !m_ended && !m_closing; }
+    QWidget* FocusTarget() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr && focus->window() == m_dlg.get() ? focus : m_dlg.get();
     }
+    bool PasteRequest(Control& c);
 
     const Control& At(int id) const {
         auto it = m_controls.find(id);
@@ -558,15 +600,12 @@ class QtWindow : public Window {
 
     void Build(const ControlTemplate& t, std::size_t index);
     void FitButtonLabel(Control& c, const QString& text);
-    void NoteInsertion(int id, int position, int added);
+    void NoteInsertion(int id, int position, int removed, int added);
     void UserEditedMultiline(Control& c);
     void FindLabels();
     void UpdateName(Control& c);
     QString LabelText(std::size_t index) const;
-    bool Usable(std::size_t index) const;
-    int TabStopEntry(std::size_t index) const;
-    int NextTabStop(std::ptrdiff_t from, bool forward, const std::vector<int>& skip) const;
-    void MoveFocus(int id, Qt::FocusReason reason);
+    bool DialogKeyFor(Key key, Qt::FocusReason reason);
     void ShowText(Control& c);
     void ApplyReadOnly(Control& c);
     static void FitLineEditLength(Control& c);
@@ -662,30 +701,24 @@ bool QtWindow::eventFilterFor(int id, QEvent* event) {
         if (c.readOnly)
             return true;
     }
-    if (c.tmpl.kind == ControlKind::RadioButton && plain &&
-        (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Left ||
-         key->key() == Qt::Key_Right)) {
-        // Arrows move within the radio group and choose the button they reach.
-        const std::vector<int> group = m_dialog.Template().RadioGroup(id);
-        auto pos = std::find(group.begin(), group.end(), id);
-        if (pos == group.end() || !Routable())
-            return true;
-        const bool forward = key->key() == Qt::Key_Down || key->key() == Qt::Key_Right;
-        const std::size_t n = group.size();
-        std::size_t i = static_cast<std::size_t>(pos - group.begin());
-        for (std::size_t step = 1; step < n; ++step) {
-            const std::size_t j = forward ? (i + step) % n : (i + n - step) % n;
-            const Control& other = At(group[j]);
-            if (other.visible && other.enabled) {
-                m_dialog.SetFocusItem(group[j]);
-                if (Routable())
-                    m_dialog.UserClick(group[j]);
-                break;
-            }
-        }
+    if (c.tmpl.kind == ControlKind::Edit && key->matches(QKeySequence::Paste))
+        return PasteRequest(const_cast<Control&>(c));
+    const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Left ||
+                       key->key() == Qt::Key_Right;
+    const bool button = c.tmpl.kind == ControlKind::RadioButton || c.tmpl.kind == ControlKind::CheckBox ||
+                        c.tmpl.kind == ControlKind::PushButton || c.tmpl.kind == ControlKind::Picture;
+    if (button && plain && arrow) {
+        // As the classic dialog manager: the arrows move within a radio group and choose the
+        // button they reach; on other buttons they do nothing.
+        const Key which = key->key() == Qt::Key_Up     ? Key::Up
+                          : key->key() == Qt::Key_Down ? Key::Down
+                          : key->key() == Qt::Key_Left ? Key::Left
+                                                       : Key::Right;
+        DialogKeyFor(which, Qt::OtherFocusReason);
         return true;
     }
-    return false;
+    // Space does not open a drop-down list; the arrows choose its entries.
+    return c.tmpl.kind == ControlKind::ComboBox && plain && key->key() == Qt::Key_Space;
 }
 
 void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
@@ -704,7 +737,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
         if ((t.style & kNotify) != 0 && id > 0)
             label->onClick = [this, id] {
                 if (Routable())
-                    m_dialog.UserClick(id);
+                    m_dialog.ControlClicked(id);
             };
         w = label;
         break;
@@ -714,7 +747,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
         if (id > 0 && (t.style & kNotify) != 0)
             picture->onClick = [this, id] {
                 if (Routable())
-                    m_dialog.UserClick(id);
+                    m_dialog.ControlClicked(id);
             };
         w = picture;
         break;
@@ -738,7 +771,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
         button->setDefault((t.style & kDefault) != 0);
         QObject::connect(button, &QPushButton::clicked, button, [this, id] {
             if (Routable())
-                m_dialog.UserClick(id);
+                m_dialog.ControlClicked(id);
         });
         w = button;
         break;
@@ -747,11 +780,11 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     case ControlKind::CheckBox: {
         QAbstractButton* button = nullptr;
         if (t.kind == ControlKind::RadioButton) {
-            auto* radio = new QRadioButton(parent);
+            auto* radio = new WholeAreaButton<QRadioButton>(parent);
             radio->setAutoExclusive(false); // a group may show no choice; the page drives the checks
             button = radio;
         } else {
-            button = new QCheckBox(parent);
+            button = new WholeAreaButton<QCheckBox>(parent);
         }
         QObject::connect(button, &QAbstractButton::clicked, button, [this, id] { UserToggled(id); });
         w = button;
@@ -776,9 +809,10 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
                 }
                 // Typing reports only the stretch it inserted, so a long text is not read
                 // whole on every key.
-                QObject::connect(
-                    edit->document(), &QTextDocument::contentsChange, edit,
-                    [this, id](int position, int, int added) { NoteInsertion(id, position, added); });
+                QObject::connect(edit->document(), &QTextDocument::contentsChange, edit,
+                                 [this, id](int position, int removed, int added) {
+                                     NoteInsertion(id, position, removed, added);
+                                 });
                 QObject::connect(edit, &Edit::textChanged, edit, [this, id] { UserEdited(id); });
                 w = edit;
             };
@@ -805,14 +839,11 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
         combo->onDropDown = [this, id] {
             if (!Routable())
                 return true;
-            m_dialog.OnCommand(id, Notify::DropDown);
-            return m_dialog.IsOpen() && !m_ended;
+            return m_dialog.ControlDropDown(id) && !m_ended;
         };
         QObject::connect(combo, &QComboBox::activated, combo, [this, id](int picked) {
-            if (!Routable())
-                return;
-            SetCurSel(id, picked);
-            m_dialog.OnCommand(id, Notify::SelChange);
+            if (Routable())
+                m_dialog.ControlSelected(id, picked);
         });
         w = combo;
         break;
@@ -834,13 +865,15 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     case ControlKind::BlackFrame:
     case ControlKind::WhiteFrame:
     case ControlKind::GroupBox:
-        // Frames and rectangles may lie over other controls; clicks go through to them.
+        // Texts, frames and rectangles may lie over other controls; clicks go through to them,
+        // unless the text itself reports clicks.
         w->setFocusPolicy(Qt::NoFocus);
-        w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        w->setAttribute(Qt::WA_TransparentForMouseEvents,
+                        t.kind != ControlKind::Static || (t.style & kNotify) == 0);
         break;
     case ControlKind::Picture:
-        // As a static control, a picture takes the focus by Tab only, never by a click.
-        w->setFocusPolicy((t.style & (kNotify | kTabStop)) == (kNotify | kTabStop) ? Qt::TabFocus
+        // A picture that acts and is a tab stop takes the focus by Tab and by a click.
+        w->setFocusPolicy((t.style & (kNotify | kTabStop)) == (kNotify | kTabStop) ? Qt::StrongFocus
                                                                                    : Qt::NoFocus);
         break;
     default:
@@ -1022,123 +1055,121 @@ void QtWindow::UpdateName(Control& c) {
         c.widget->setAccessibleName(name);
 }
 
-bool QtWindow::Usable(std::size_t index) const {
-    const ControlTemplate& t = m_dialog.Template().controls[index];
-    auto it = m_controls.find(t.id);
-    if (it == m_controls.end())
-        return (t.style & (kHidden | kDisabled)) == 0;
-    return it->second.visible && it->second.enabled;
-}
-
-int QtWindow::TabStopEntry(std::size_t index) const {
-    const DialogTemplate& tmpl = m_dialog.Template();
-    const ControlTemplate& t = tmpl.controls[index];
-    if (t.id <= 0)
-        return 0;
-    switch (t.kind) {
-    case ControlKind::PushButton:
-    case ControlKind::CheckBox:
-    case ControlKind::Edit:
-    case ControlKind::ComboBox:
-        return (t.style & kTabStop) != 0 && Usable(index) ? t.id : 0;
-    case ControlKind::Picture:
-        return (t.style & (kNotify | kTabStop)) == (kNotify | kTabStop) && Usable(index) ? t.id : 0;
-    case ControlKind::RadioButton: {
-        // One stop for the whole group, entered at its checked button, else at its first.
-        bool stop = false;
-        int first = 0;
-        int checked = 0;
-        for (int member : tmpl.RadioGroup(t.id)) {
-            const Control& m = At(member);
-            stop = stop || (m.tmpl.style & kTabStop) != 0;
-            if (!Usable(m.index))
-                continue;
-            if (first == 0)
-                first = member;
-            if (checked == 0 && m.check != 0)
-                checked = member;
-        }
-        return !stop ? 0 : checked != 0 ? checked : first;
-    }
-    default:
-        return 0; // static texts, group boxes and rectangles never take the focus
-    }
-}
-
-int QtWindow::NextTabStop(std::ptrdiff_t from, bool forward, const std::vector<int>& skip) const {
-    const auto n = static_cast<std::ptrdiff_t>(m_dialog.Template().controls.size());
-    for (std::ptrdiff_t step = 1; step <= n; ++step) {
-        std::ptrdiff_t i = 0;
-        if (from < 0)
-            i = forward ? step - 1 : n - step;
-        else
-            i = ((from + (forward ? step : -step)) % n + n) % n;
-        const int entry = TabStopEntry(static_cast<std::size_t>(i));
-        if (entry != 0 && std::find(skip.begin(), skip.end(), entry) == skip.end())
-            return entry;
-    }
-    return 0;
-}
-
-void QtWindow::MoveFocus(int id, Qt::FocusReason reason) {
+bool QtWindow::DialogKeyFor(Key key, Qt::FocusReason reason) {
+    if (!Routable())
+        return false;
     m_focusReason = reason;
-    if (id == m_dialog.GetFocusItem())
-        ShowFocus(id); // Qt's focus may have wandered while the page had it elsewhere
-    else
-        m_dialog.SetFocusItem(id);
+    const bool handled = m_dialog.DialogKey(key);
     m_focusReason = Qt::OtherFocusReason;
+    return handled;
 }
 
 bool QtWindow::TabRequest(bool forward) {
     if (!Routable())
         return false;
-    // Tab order is template order, counted from the control the page holds the focus on.
-    const int focus = m_dialog.GetFocusItem();
-    std::ptrdiff_t from = -1;
-    std::vector<int> skip;
-    if (auto it = m_controls.find(focus); it != m_controls.end()) {
-        from = static_cast<std::ptrdiff_t>(it->second.index);
-        if (it->second.tmpl.kind == ControlKind::RadioButton)
-            skip = m_dialog.Template().RadioGroup(focus); // Tab leaves the group
-    }
-    if (const int target = NextTabStop(from, forward, skip); target != 0)
-        MoveFocus(target, forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    DialogKeyFor(forward ? Key::Tab : Key::ShiftTab, forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
 bool QtWindow::MnemonicRequest(QChar ch) {
     if (!Routable())
         return false;
-    // As the classic dialog manager: the search starts after the focused control, so a letter
-    // that several labels share goes from one to the next.
-    const std::vector<ControlTemplate>& controls = m_dialog.Template().controls;
-    const auto n = static_cast<std::ptrdiff_t>(controls.size());
-    std::ptrdiff_t from = -1;
-    if (auto it = m_controls.find(m_dialog.GetFocusItem()); it != m_controls.end())
-        from = static_cast<std::ptrdiff_t>(it->second.index);
-    for (std::ptrdiff_t step = 1; step <= n; ++step) {
-        const std::ptrdiff_t i = from < 0 ? step - 1 : (from + step) % n;
-        const ControlTemplate& t = controls[static_cast<std::size_t>(i)];
-        const bool label = t.kind == ControlKind::Static || t.kind == ControlKind::GroupBox;
-        const bool button = t.kind == ControlKind::PushButton || t.kind == ControlKind::RadioButton ||
-                            t.kind == ControlKind::CheckBox;
-        if ((!label && !button) || (button && t.id <= 0))
-            continue;
-        if (MnemonicOf(LabelText(static_cast<std::size_t>(i))) != ch || !Usable(static_cast<std::size_t>(i)))
-            continue;
-        if (label) {
-            // A label hands the focus to the next control that Tab would reach after it.
-            if (const int target = NextTabStop(i, true, {}); target != 0)
-                MoveFocus(target, Qt::ShortcutFocusReason);
-            return true;
-        }
-        // A button acts as if clicked: it takes the focus, then reports the click.
-        MoveFocus(t.id, Qt::ShortcutFocusReason);
-        if (Routable())
-            m_dialog.UserClick(t.id);
+    m_focusReason = Qt::ShortcutFocusReason;
+    const bool found = m_dialog.DialogMnemonic(ch.unicode());
+    m_focusReason = Qt::OtherFocusReason;
+    return found;
+}
+
+bool QtWindow::PasteRequest(Control& c) {
+    // The clipboard's text goes in as the edit takes typed text: one insertion, filtered and
+    // cut to the input limit like every other input.
+    if (c.readOnly)
         return true;
+    const QString text = FilterTyped(QApplication::clipboard()->text(), c.Multiline());
+    if (auto* line = qobject_cast<QLineEdit*>(c.widget)) {
+        if (!text.isEmpty() || line->hasSelectedText())
+            line->insert(text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(c.widget)) {
+        plain->insertPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(c.widget)) {
+        rich->insertPlainText(text);
     }
-    return false;
+    return true;
+}
+
+// ---- input ----
+
+void QtWindow::InputClick(int id) {
+    Control& c = At(id);
+    SendClick(c.widget, c.widget->rect().center());
+    // A click opens a drop-down list; a second click closes it again.
+    if (auto* combo = qobject_cast<QComboBox*>(c.widget);
+        combo != nullptr && !m_ended && combo->view()->isVisible())
+        combo->hidePopup();
+}
+
+void QtWindow::InputKey(Key key) {
+    struct QtKey {
+        int key;
+        Qt::KeyboardModifiers mods;
+        const char* text;
+    };
+    static const std::map<Key, QtKey> kKeys = {
+        {Key::Enter, {Qt::Key_Return, Qt::NoModifier, "\r"}},
+        {Key::Escape, {Qt::Key_Escape, Qt::NoModifier, "\x1b"}},
+        {Key::Tab, {Qt::Key_Tab, Qt::NoModifier, "\t"}},
+        {Key::ShiftTab, {Qt::Key_Backtab, Qt::ShiftModifier, ""}},
+        {Key::Space, {Qt::Key_Space, Qt::NoModifier, " "}},
+        {Key::Up, {Qt::Key_Up, Qt::NoModifier, ""}},
+        {Key::Down, {Qt::Key_Down, Qt::NoModifier, ""}},
+        {Key::Left, {Qt::Key_Left, Qt::NoModifier, ""}},
+        {Key::Right, {Qt::Key_Right, Qt::NoModifier, ""}},
+        {Key::End, {Qt::Key_End, Qt::ControlModifier, ""}},
+        {Key::SelectAll, {Qt::Key_A, Qt::ControlModifier, "\x01"}},
+        {Key::Delete, {Qt::Key_Delete, Qt::NoModifier, "\x7f"}},
+    };
+    const QtKey& k = kKeys.at(key);
+    SendKey(FocusTarget(), k.key, k.mods, QString::fromLatin1(k.text));
+}
+
+void QtWindow::InputMnemonic(char letter) {
+    const QChar ch = QChar::fromLatin1(letter);
+    SendKey(FocusTarget(), ch.toUpper().unicode(), Qt::AltModifier, QString(ch));
+}
+
+void QtWindow::InputChar(std::string_view ch) {
+    const QString text = ToQString(ch);
+    QWidget* target = FocusTarget();
+    // A printable character is a key press; one that no key gives (a tab, a control
+    // character, one outside the basic plane) comes as an input method commits it.
+    if (text.size() != 1 || !text[0].isPrint()) {
+        SendCommit(target, text);
+        return;
+    }
+    const QChar upper = text[0].toUpper();
+    const int key =
+        upper.unicode() < 0x100 && upper.unicode() > 0x20 ? upper.unicode() : int(Qt::Key_unknown);
+    SendKey(target, text[0] == u' ' ? int(Qt::Key_Space) : key, Qt::NoModifier, text);
+}
+
+void QtWindow::InputPaste(std::string_view text) {
+    QClipboard* clipboard = QApplication::clipboard();
+    const QString before = clipboard->text();
+    clipboard->setText(ToQString(text));
+    SendKey(FocusTarget(), Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    clipboard->setText(before);
+}
+
+void QtWindow::InputSelect(int id, int index) {
+    // The list opens (the page hears of it first) and a click picks the entry in it.
+    auto* combo = static_cast<QComboBox*>(At(id).widget);
+    combo->showPopup();
+    if (m_ended || !combo->view()->isVisible())
+        return;
+    QAbstractItemView* view = combo->view();
+    const QModelIndex entry = combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
+    view->scrollTo(entry);
+    SendClick(view->viewport(), view->visualRect(entry).center());
 }
 
 void QtWindow::ApplyReadOnly(Control& c) {
@@ -1233,10 +1264,11 @@ void QtWindow::UserEdited(int id) {
         m_dialog.OnCommand(id, Notify::Change);
 }
 
-void QtWindow::NoteInsertion(int id, int position, int added) {
+void QtWindow::NoteInsertion(int id, int position, int removed, int added) {
     Control& c = At(id);
     if (m_programDepth > 0)
         return;
+    c.removed = c.removed || removed > 0;
     // Several changes before the text-changed signal: keep the stretch that covers them all.
     if (c.insertAt < 0) {
         c.insertAt = position;
@@ -1252,8 +1284,10 @@ void QtWindow::UserEditedMultiline(Control& c) {
     QTextDocument& doc = *EditDocument(c.widget);
     const int at = std::clamp(c.insertAt, 0, doc.characterCount() - 1);
     const int added = std::clamp(c.inserted, 0, doc.characterCount() - 1 - at);
+    const bool removed = c.removed;
     c.insertAt = -1;
     c.inserted = 0;
+    c.removed = false;
     if (added > 0) {
         // Only the inserted stretch is filtered and cut: the rest was checked when it came.
         QTextCursor range(&doc);
@@ -1282,6 +1316,8 @@ void QtWindow::UserEditedMultiline(Control& c) {
             range.insertText(typed);
             SetEditCursor(c.widget, at + static_cast<int>(typed.size()));
         }
+        if (typed.isEmpty() && !removed)
+            return; // a key past the input limit: the text is as it was
     }
     c.count = DocumentChars(doc);
     c.stale = true;
@@ -1299,7 +1335,7 @@ void QtWindow::UserToggled(int id) {
         static_cast<QAbstractButton*>(c.widget)->setChecked(c.check != 0);
     }
     if (Routable())
-        m_dialog.UserClick(id);
+        m_dialog.ControlClicked(id);
 }
 
 } // namespace

@@ -56,9 +56,9 @@ TEST(DosExceptionDlg, ChecksInOrderAndWhatTheyStore) {
     const std::vector<Case> cases = {
         {1, "0028", Colon("at") + "end\n", 1227, "alter Block"},
         {1, "", Colon("at") + "end\n", 1227, "alter Block"}, // the check of "at" comes first
-        {10, "", kIncomplete + "end\n", 1226, "alter Block"},
-        {17, "", "", 1226, "\tgs = 0048\n\n"},
-        {17, "Zeile 1\nZeile 2", "", 1226, "\tgs = 0048\n\tAnmerkung: Zeile 1\nZeile 2\n\n"},
+        {10, "", kIncomplete + "end\n", 1016, "alter Block"}, // the focus stays on the clicked button
+        {17, "", "", 1016, "\tgs = 0048\n\n"},
+        {17, "Zeile 1\nZeile 2", "", 1016, "\tgs = 0048\n\tAnmerkung: Zeile 1\nZeile 2\n\n"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -91,9 +91,9 @@ TEST(BootExceptionDlg, ChecksInOrderAndTheBlockSplitAtTheFirstColon) {
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {{"Booten\nvon CD", "0D", "0028:1A2F", ":1", "0020:", "0000", "3/7", ""}, "", 1091},
-        {{"", "", "1A2F", "0001A2F4", "00001000", "0000", "37", "A20"}, kIncomplete, 1091},
-        {{"", "0D", "0028:1A2F", "0028:0001A2F4", "0020:00001000", "0000", "", "A20"}, kIncomplete, 1091},
+        {{"Booten\nvon CD", "0D", "0028:1A2F", ":1", "0020:", "0000", "3/7", ""}, "", 1016},
+        {{"", "", "1A2F", "0001A2F4", "00001000", "0000", "37", "A20"}, kIncomplete, 1016},
+        {{"", "0D", "0028:1A2F", "0028:0001A2F4", "0020:00001000", "0000", "", "A20"}, kIncomplete, 1016},
         {{"", "0D", "1A2F", "0001A2F4", "0020:00001000", "0000", "3/7", ""}, Colon("bei"), 1093},
         {{"", "0D", "0028:1A2F", "0001A2F4", "00001000", "0000", "37", ""}, Colon("S:"), 1094},
         {{"", "0D", "0028:1A2F", "0028:0001A2F4", "00001000", "0000", "37", ""}, Colon("C:"), 1095},

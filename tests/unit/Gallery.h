@@ -25,6 +25,7 @@ inline const DialogTemplate& GalleryTemplate() {
             {1101, K::Edit, "", kAutoHScroll | kTabStop | kGroup, 70, 45, 100, 12},
             {1102, K::Edit, "", kMultiline | kWantReturn | kVScroll | kTabStop, 70, 60, 150, 40},
             {1103, K::Edit, "fixed", kReadOnly | kTabStop, 230, 45, 100, 12},
+            {1104, K::Edit, "", kAutoHScroll, 230, 60, 100, 12},
             {1110, K::GroupBox, "Group", kNone, 5, 105, 170, 60},
             {1111, K::RadioButton, "One", kGroup | kTabStop, 10, 115, 60, 10},
             {1112, K::RadioButton, "Two", kNone, 10, 130, 60, 10},
@@ -60,11 +61,18 @@ class GalleryDlg : public Dialog {
     void DoDataExchange(DataExchange& dx) override {
         dx.Text(1101, m_strLine, 8);
         dx.Text(1102, m_strLines, 40);
+        dx.Text(1104, m_strRefreshed, 20);
         dx.Radio(1111, m_nRadio);
         dx.Check(1130, m_bCheck);
         dx.ListIndex(1140, m_nList);
     }
     void OnCommand(int id, Notify code) override {
+        // 1104 refreshes every control on each key, as many pages do, and reports nothing.
+        if (id == 1104) {
+            UpdateData(true);
+            UpdateData(false);
+            return;
+        }
         static const char* const kCodes[] = {"click",  "setfocus", "killfocus",
                                              "change", "dropdown", "selchange"};
         m_strTrace += std::string(kCodes[static_cast<int>(code)]) + ' ' + std::to_string(id) + '\n';
@@ -82,6 +90,7 @@ class GalleryDlg : public Dialog {
     std::string m_strTrace;
     std::string m_strLine = "line";
     std::string m_strLines;
+    std::string m_strRefreshed;
     int m_nRadio = -1;
     int m_bCheck = 0;
     int m_nList = -1;

@@ -26,8 +26,11 @@ TEST(Text, Cp1252ConversionAndTypedText) {
     EXPECT_EQ(TypedText("ab\ncd", false, 0), "abcd");
     EXPECT_EQ(TypedText("ab\r\ncd", true, 0), "ab\r\ncd");
     EXPECT_EQ(TypedText("äöü€x", false, 4), "äöü€");
-    EXPECT_EQ(TypedText("a\nb", true, 2), "a"); // a line break takes two characters
-    EXPECT_EQ(TypedText("✓x\x01\tz", false, 0), "?x?\tz");
+    EXPECT_EQ(TypedText("a\nb", true, 2), "a");               // a line break takes two characters
+    EXPECT_EQ(TypedText("✓x\x01\tz\x7f", false, 0), "?x\tz"); // control characters but tab are dropped
+    EXPECT_EQ(MnemonicOf("&&a &Weiter"), U'w');
+    EXPECT_EQ(MnemonicOf("&Über"), U'ü');
+    EXPECT_EQ(MnemonicOf("a && b"), 0U);
     EXPECT_EQ(LfToCrLf(CrLfToLf("a\r\nb\rc\r\r\n")), "a\r\nb\rc\r\r\n");
 }
 
@@ -37,36 +40,73 @@ TEST(UserActions, NotificationsAndState) {
         std::string trace;
         std::string log;
     };
+    // The page opens with the focus on its first tab stop, the info box, and hears of it.
+    const std::string open = "setfocus 1171\n";
+    const std::string change8 = "change 1101\nchange 1101\nchange 1101\nchange 1101\n"
+                                "change 1101\nchange 1101\nchange 1101\nchange 1101\n";
     const std::vector<Case> cases = {
-        // Typing: the input limit cuts, one change is reported.
-        {"type 1101 \"abcdefghijk\"\nshow 1101\n", "change 1101\n",
+        // Typing clicks into the edit and types key by key: one change a key, the input limit
+        // refuses the keys past it.
+        {"type 1101 \"abcdefghijk\"\nshow 1101\n", open + "killfocus 1171\nsetfocus 1101\n" + change8,
          "page GalleryDlg\ncontrol 1101 text=\"abcdefgh\" visible=1 enabled=1 readonly=0\nend\n"},
-        // Radio buttons: one of the group, which runs across a static up to the next group start.
+        // A page that refreshes its controls on every key keeps the caret where the user types.
+        {"type 1104 \"2.10\"\ntype 1104 \"Hallo Welt\"\nshow 1104\n", open + "killfocus 1171\n",
+         "page GalleryDlg\ncontrol 1104 text=\"Hallo Welt\" visible=1 enabled=1 readonly=0\nend\n"},
+        // Paste: one insertion at the end, cut by the limit; empty text is select all + Delete.
+        {"paste 1101 \"ab\\ncd\"\npaste 1101 \"123456\"\nshow 1101\ntype 1101 \"\"\nshow 1101\n",
+         open + "killfocus 1171\nsetfocus 1101\nchange 1101\nchange 1101\n",
+         "page GalleryDlg\ncontrol 1101 text=\"lineabcd\" visible=1 enabled=1 readonly=0\n"
+         "control 1101 text=\"\" visible=1 enabled=1 readonly=0\nend\n"},
+        // A click moves the focus to a radio button first; one of the group is checked, and
+        // the group runs across a static up to the next group start.
         {"click 1112\nclick 1114\nshow 1112\nshow 1114\nclick 1120\nshow 1114\n",
-         "click 1112\nclick 1114\nclick 1120\n",
+         open + "killfocus 1171\nsetfocus 1112\nclick 1112\nkillfocus 1112\nsetfocus 1114\nclick 1114\n"
+                "killfocus 1114\nsetfocus 1120\nclick 1120\n",
          "page GalleryDlg\ncontrol 1112 text=\"Two\" visible=1 enabled=1 checked=0\n"
          "control 1114 text=\"Three\" visible=1 enabled=1 checked=1\n"
          "control 1114 text=\"Three\" visible=1 enabled=1 checked=1\nend\n"},
-        {"select 1140 2\nshow 1140\n", "dropdown 1140\nselchange 1140\n",
+        {"select 1140 2\nshow 1140\n", open + "dropdown 1140\nselchange 1140\n",
          "page GalleryDlg\ncontrol 1140 text=\"Andere/Other\" visible=1 enabled=1 selected=2\nend\n"},
         // Focus: kill-focus of the old control before set-focus of the new one.
-        {"focus 1102\nfocus 1130\nfocus 1130\n",
-         "killfocus 1171\nsetfocus 1102\nkillfocus 1102\nsetfocus 1130\n", "page GalleryDlg\nend\n"},
-        // Actions on hidden, disabled and read-only controls have no effect.
-        {"click 1121\ntype 1151 \"x\"\ntype 1103 \"x\"\nfocus 1151\nshow 1103\n", "",
+        {"focus 1102\nfocus 1130\nfocus 1130\nfocused\n",
+         open + "killfocus 1171\nsetfocus 1102\nkillfocus 1102\nsetfocus 1130\n",
+         "page GalleryDlg\nfocused 1130\nend\n"},
+        // Hidden and disabled controls take nothing; a read-only edit takes the click only.
+        {"click 1121\ntype 1151 \"x\"\ntype 1103 \"x\"\nfocus 1151\nshow 1103\n",
+         open + "killfocus 1171\nsetfocus 1103\n",
          "page GalleryDlg\nignored click 1121 (hidden)\nignored type 1151 (disabled)\n"
          "ignored type 1103 (read-only)\nignored focus 1151 (disabled)\n"
          "control 1103 text=\"fixed\" visible=1 enabled=1 readonly=1\nend\n"},
-        // A static without click notification does nothing; a clickable picture reports it.
-        {"click 1100\nclick 1150\n", "click 1150\n", "page GalleryDlg\nend\n"},
-        // Return presses the default button, Escape is the page's cancel command.
-        {"key escape\nclose\nkey enter\n", "cancel\nclose\nclick 1016\n", "page GalleryDlg\n"},
-        // Return in a multi-line edit that takes it is a line break there, not the default button.
-        {"type 1102 \"a\"\nfocus 1102\nkey enter\nshow 1102\n",
-         "change 1102\nkillfocus 1171\nsetfocus 1102\nchange 1102\n",
-         "page GalleryDlg\ncontrol 1102 text=\"a\\r\\n\" visible=1 enabled=1 readonly=0\nend\n"},
-        // Return with the focus on a push button presses that button.
-        {"focus 1015\nkey enter\n", "killfocus 1171\nsetfocus 1015\nclick 1015\n", "page GalleryDlg\n"},
+        // A static without click notification does nothing; a clickable picture that is a tab
+        // stop takes the focus and reports the click.
+        {"click 1100\nclick 1150\n", open + "killfocus 1171\nsetfocus 1150\nclick 1150\n",
+         "page GalleryDlg\nend\n"},
+        // Escape is the page's cancel command, Return presses the default button.
+        {"key escape\nclose\nkey enter\n", open + "cancel\nclose\nclick 1016\n", "page GalleryDlg\n"},
+        // Return in a multi-line edit that takes it is a line break at the caret.
+        {"type 1102 \"ab\"\nkey left\nkey enter\nshow 1102\n",
+         open + "killfocus 1171\nsetfocus 1102\nchange 1102\nchange 1102\nchange 1102\n",
+         "page GalleryDlg\ncontrol 1102 text=\"a\\r\\nb\" visible=1 enabled=1 readonly=0\nend\n"},
+        // Return on a push button presses that button; Space presses a focused button.
+        {"focus 1015\nkey enter\n", open + "killfocus 1171\nsetfocus 1015\nclick 1015\n",
+         "page GalleryDlg\n"},
+        {"focus 1130\nkey space\nshow 1130\n", open + "killfocus 1171\nsetfocus 1130\nclick 1130\n",
+         "page GalleryDlg\ncontrol 1130 text=\"Check\" visible=1 enabled=1 checked=1\nend\n"},
+        // Tab runs in template order over the usable tab stops; a radio group is one stop,
+        // entered at its checked button, and the arrows move and choose within it.
+        {"key tab\nfocused\nkey tab\nkey tab\nkey tab\nfocused\nkey down\nfocused\nkey tab\nfocused\n"
+         "key shift+tab\nfocused\nkey shift+tab\nkey shift+tab\nfocused\n",
+         open +
+             "killfocus 1171\nsetfocus 1101\nkillfocus 1101\nsetfocus 1102\nkillfocus 1102\nsetfocus 1103\n"
+             "killfocus 1103\nsetfocus 1111\nkillfocus 1111\nsetfocus 1112\nclick 1112\nkillfocus 1112\n"
+             "setfocus 1120\nkillfocus 1120\nsetfocus 1112\nkillfocus 1112\nsetfocus 1103\n"
+             "killfocus 1103\nsetfocus 1102\n",
+         "page GalleryDlg\nfocused 1101\nfocused 1111\nfocused 1112\nfocused 1120\nfocused 1112\n"
+         "focused 1102\nend\n"},
+        // Alt+letter: a label hands the focus to the next tab stop, a button is pressed.
+        {"key alt+t\nfocused\nkey alt+W\n",
+         open + "killfocus 1171\nsetfocus 1101\nkillfocus 1101\nsetfocus 1016\nclick 1016\n",
+         "page GalleryDlg\nfocused 1101\n"},
     };
     for (const Case& c : cases) {
         test::GalleryDlg page;

@@ -22,7 +22,8 @@ std::unique_ptr<CTestStartDlg> MakePage(ReportRecord& r) {
 
 TEST(TestStartDlg, ChecksComeInOrderWithCaptionTextAndFocus) {
     // Each script answers the rules before the expected one and leaves the later ones failing
-    // too, so a check out of order shows another message. The first three rules leave the focus.
+    // too, so a check out of order shows another message. The first two rules leave the focus on
+    // the Next button that was clicked.
     const std::string dos = "click 1114\nclick 1124\nclick 1163\n";
     const std::string number = dos + "type 1129 \"2.10\"\n";
     const std::string self = "click 1113\nclick 1123\nclick 1164\ntype 1129 \"";
@@ -32,9 +33,9 @@ TEST(TestStartDlg, ChecksComeInOrderWithCaptionTextAndFocus) {
                                 "sie in dem Format #.##* ein";
     test::ExpectChecks(
         {
-            {0, "click 1114\n", "Bootmedium", "Bitte markieren Sie das Bootmedium.", 1116},
+            {0, "click 1114\n", "Bootmedium", "Bitte markieren Sie das Bootmedium.", 1016},
             {0, "click 1114\nclick 1124\n", "Nachvollziehbarkeit",
-             "Bitte tragen Sie ein, ob der Fehler reproduzierbar ist.", 1116},
+             "Bitte tragen Sie ein, ob der Fehler reproduzierbar ist.", 1016},
             {0, dos, "Angabe Version", noNumber, 1129},
             {0, dos + "type 1129 \"   \"\n", "Angabe Version", noNumber, 1129},
             {0, number + "type 1049 \" \"\n", "Angabe Version", "Bitte tragen Sie die DOS-Version ein", 1049},

@@ -1,5 +1,8 @@
 // mirel-scenario [--host headless|qt|win32] SCRIPT: runs one scripted session of the wizard and
 // prints what happens, one line per event.
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -36,9 +39,17 @@ int main(int argc, char** argv) {
         std::cerr << "usage: mirel-scenario [--host headless|qt|win32] SCRIPT\n";
         return 64;
     }
-    std::ifstream in(path, std::ios::binary);
+    // Only a readable regular file of at most 1 MiB is a script.
+    constexpr std::uintmax_t kMaxScript = 1u << 20;
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
+    std::ifstream in;
+    if (regular && !error && size <= kMaxScript)
+        in.open(path, std::ios::binary);
     if (!in) {
-        std::cerr << "mirel-scenario: cannot read " << path << '\n';
+        std::cerr << "mirel-scenario: cannot read " << path
+                  << (regular && size > kMaxScript ? " (larger than 1 MiB)" : "") << '\n';
         return 66;
     }
     std::stringstream text;
@@ -50,6 +61,12 @@ int main(int argc, char** argv) {
 #ifdef MIREL_WITH_QT
     std::unique_ptr<mirel::qt::QtEnvironment> qt;
     if (host == "qt") {
+        // Without a display the real widgets run offscreen.
+        const char* x11 = std::getenv("DISPLAY");
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0') &&
+            std::getenv("QT_QPA_PLATFORM") == nullptr)
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qt = mirel::qt::CreateEnvironment(argc, argv);
         chosen = &qt->GetHost();
     }

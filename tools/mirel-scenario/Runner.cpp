@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <iostream>
+#include <map>
 
 #include "app/Application.h"
 #include "platform/Dialog.h"
@@ -63,6 +64,12 @@ void Runner::ApplyLeadingClock() {
 }
 
 int Runner::Run() {
+    // A script that cannot be read as text runs nothing.
+    if (!m_script.empty() && m_script.front().verb.empty() && m_script.front().error == kNotUtf8) {
+        m_log << "error " << m_script.front().line << ": " << kNotUtf8 << '\n';
+        m_log.flush();
+        return 2;
+    }
     ApplyLeadingClock();
     try {
         RunApplication();
@@ -169,8 +176,9 @@ void Runner::Step(Dialog& page) {
     const Directive& d = *next;
     if (IsAnswer(d))
         Error(d, "nothing asked for an answer");
+    const bool typing = d.verb == "type" || d.verb == "paste";
     const bool needsControl =
-        d.verb == "click" || d.verb == "type" || d.verb == "select" || d.verb == "focus" || d.verb == "show";
+        d.verb == "click" || typing || d.verb == "select" || d.verb == "focus" || d.verb == "show";
     const ControlTemplate* c = needsControl ? page.Template().Find(d.id) : nullptr;
     if (needsControl && c == nullptr)
         Error(d, "no such control " + std::to_string(d.id));
@@ -178,11 +186,20 @@ void Runner::Step(Dialog& page) {
     if (d.verb == "click") {
         if (!Ignored(page, d, false))
             page.UserClick(d.id);
-    } else if (d.verb == "type") {
+    } else if (typing) {
         if (c == nullptr || c->kind != ControlKind::Edit)
             Error(d, "control " + std::to_string(d.id) + " is not an edit");
-        if (!Ignored(page, d, true))
+        if (Ignored(page, d, false))
+            return;
+        if (page.IsReadOnly(d.id)) {
+            // The click still reaches the edit and moves the focus there.
+            page.UserClick(d.id);
+            Ignored(page, d, true);
+        } else if (d.verb == "type") {
             page.UserType(d.id, d.text);
+        } else {
+            page.UserPaste(d.id, d.text);
+        }
     } else if (d.verb == "select") {
         if (c == nullptr || c->kind != ControlKind::ComboBox)
             Error(d, "control " + std::to_string(d.id) + " is not a list");
@@ -194,7 +211,9 @@ void Runner::Step(Dialog& page) {
         if (!Ignored(page, d, false))
             page.UserFocus(d.id);
     } else if (d.verb == "key") {
-        page.UserKey(d.word == "enter" ? Key::Enter : Key::Escape);
+        PressKey(page, d.word);
+    } else if (d.verb == "focused") {
+        m_log << "focused " << page.GetFocusItem() << '\n';
     } else if (d.verb == "close") {
         page.UserClose();
     } else if (d.verb == "show") {
@@ -202,9 +221,22 @@ void Runner::Step(Dialog& page) {
     } else if (d.verb == "caption") {
         m_log << "caption " << Quote(page.GetCaption()) << '\n';
     } else if (d.verb == "screenshot") {
-        page.GetWindow()->Screenshot(d.text);
+        if (!page.GetWindow()->Screenshot(d.text))
+            Error(d, "cannot write " + d.text);
         m_log << "screenshot " << Quote(d.text) << '\n';
     }
+}
+
+void Runner::PressKey(Dialog& page, const std::string& name) {
+    static const std::map<std::string, Key, std::less<>> kKeys = {
+        {"enter", Key::Enter},        {"escape", Key::Escape}, {"tab", Key::Tab},
+        {"shift+tab", Key::ShiftTab}, {"space", Key::Space},   {"up", Key::Up},
+        {"down", Key::Down},          {"left", Key::Left},     {"right", Key::Right},
+    };
+    if (auto it = kKeys.find(name); it != kKeys.end())
+        page.UserKey(it->second);
+    else
+        page.UserMnemonic(name.back()); // alt+LETTER, read as lower case
 }
 
 MsgAnswer Runner::MessageBox(const std::string& caption, const std::string& text, MsgButtons buttons,

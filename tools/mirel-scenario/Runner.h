@@ -56,6 +56,7 @@ class Runner : public Agent, public Services {
     // Prints "ignored VERB ID (why)" and returns true when the control cannot take the action.
     bool Ignored(Dialog& page, const Directive& d, bool checkReadOnly);
     void ShowControl(Dialog& page, const Directive& d);
+    void PressKey(Dialog& page, const std::string& name);
 
     std::vector<Directive> m_script;
     std::size_t m_next = 0;

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "platform/Text.h"
+
 namespace mirel::scenario {
 namespace {
 
@@ -88,6 +90,35 @@ bool ParseClock(const std::string& date, const std::string& time, Directive& d) 
     return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31 && d.hour <= 23 && d.minute <= 59;
 }
 
+bool IsKeyName(const std::string& word) {
+    for (const char* name : {"enter", "escape", "tab", "shift+tab", "space", "up", "down", "left", "right"})
+        if (word == name)
+            return true;
+    const bool letter =
+        word.size() == 5 && ((word[4] >= 'a' && word[4] <= 'z') || (word[4] >= 'A' && word[4] <= 'Z'));
+    return letter && word.compare(0, 4, "alt+") == 0;
+}
+
+// The number of the first line that is not valid UTF-8; 0 when the whole text is.
+int FirstBadLine(std::string_view text) {
+    int line = 1;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto b = static_cast<unsigned char>(text[pos]);
+        if (b == '\n')
+            ++line;
+        if (b < 0x80) {
+            ++pos;
+            continue;
+        }
+        const std::size_t len = CharLength(text, pos);
+        // A valid sequence of more than one byte, or a lone byte that is not one.
+        if (len == 1)
+            return line;
+        pos += len;
+    }
+    return 0;
+}
+
 Directive ParseLine(std::string_view line, int number) {
     Directive d;
     d.line = number;
@@ -103,13 +134,15 @@ Directive ParseLine(std::string_view line, int number) {
     bool ok = false;
     if (verb == "click" || verb == "focus" || verb == "show") {
         ok = r.Blank() && r.Number(d.id);
-    } else if (verb == "type") {
+    } else if (verb == "type" || verb == "paste") {
         ok = r.Blank() && r.Number(d.id) && r.Blank() && r.Quoted(d.text);
     } else if (verb == "select") {
         ok = r.Blank() && r.Number(d.id) && r.Blank() && r.Number(d.number);
     } else if (verb == "key") {
-        ok = r.Blank() && r.Word(d.word) && (d.word == "enter" || d.word == "escape");
-    } else if (verb == "close" || verb == "caption") {
+        ok = r.Blank() && r.Word(d.word) && IsKeyName(d.word);
+        if (ok && d.word.size() == 5 && d.word[4] >= 'A' && d.word[4] <= 'Z')
+            d.word[4] = static_cast<char>(d.word[4] - 'A' + 'a');
+    } else if (verb == "close" || verb == "caption" || verb == "focused") {
         ok = true;
     } else if (verb == "screenshot") {
         ok = r.Blank() && r.Quoted(d.text);
@@ -140,6 +173,16 @@ Directive ParseLine(std::string_view line, int number) {
 
 std::vector<Directive> ParseScript(std::string_view text) {
     std::vector<Directive> out;
+    // A byte order mark at the start is no part of the first line.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    if (const int bad = FirstBadLine(text); bad != 0) {
+        Directive d;
+        d.line = bad;
+        d.error = kNotUtf8;
+        out.push_back(d);
+        return out;
+    }
     int number = 0;
     std::size_t pos = 0;
     while (pos <= text.size()) {
