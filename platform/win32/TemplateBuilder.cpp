@@ -77,6 +77,8 @@ ControlClass ClassOf(const ControlTemplate& c) {
         out.style |= (s & kRight) != 0 ? SS_RIGHT : (s & kCenter) != 0 ? SS_CENTER : SS_LEFT;
         if ((s & kNotify) != 0)
             out.style |= SS_NOTIFY;
+        if ((s & kNoPrefix) != 0)
+            out.style |= SS_NOPREFIX;
         break;
     case ControlKind::Picture:
         // The host loads the bitmap itself at the size of the control.
@@ -103,7 +105,7 @@ ControlClass ClassOf(const ControlTemplate& c) {
         break;
     case ControlKind::PushButton:
         out.atom = kButton;
-        out.style |= ((s & kDefault) != 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY;
+        out.style |= (s & kDefault) != 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
         if ((s & kMultiline) != 0)
             out.style |= BS_MULTILINE;
         break;
@@ -112,7 +114,7 @@ ControlClass ClassOf(const ControlTemplate& c) {
         // The page sets the checks itself (a click toggles through the page's logic), so the
         // buttons are not the automatic kinds.
         out.atom = kButton;
-        out.style |= (c.kind == ControlKind::RadioButton ? BS_RADIOBUTTON : BS_CHECKBOX) | BS_NOTIFY;
+        out.style |= c.kind == ControlKind::RadioButton ? BS_RADIOBUTTON : BS_CHECKBOX;
         if ((s & kMultiline) != 0)
             out.style |= BS_MULTILINE;
         break;

@@ -6,7 +6,6 @@
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinText.h"
 
-#include <commctrl.h>
 #include <commdlg.h>
 #include <cstdio>
 #include <fcntl.h>

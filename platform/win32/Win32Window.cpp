@@ -58,6 +58,9 @@ void Win32Window::OnInit() {
         }
         if (c.id <= 0 && c.kind != ControlKind::Picture)
             continue;
+        if (c.kind == ControlKind::Edit)
+            ::SetWindowSubclass(::GetDlgItem(m_hwnd, c.id), &Win32Window::EditProc, 1,
+                                reinterpret_cast<DWORD_PTR>(this));
         if (c.kind == ControlKind::ComboBox) {
             const HWND combo = ::GetDlgItem(m_hwnd, c.id);
             for (const std::string& item : c.items)
@@ -107,9 +110,13 @@ std::string Win32Window::GetText(int id) const {
 void Win32Window::SetText(int id, std::string_view text) {
     const Quiet quiet(*this);
     const HWND h = Item(id);
-    ::SetWindowTextW(h, ToControlText(text).c_str());
+    const std::wstring wide = ToControlText(text);
     const ControlTemplate* c = Control(id);
-    if (c != nullptr && c->kind == ControlKind::Edit)
+    const bool edit = c != nullptr && c->kind == ControlKind::Edit;
+    // The same text again leaves the edit alone, so the caret stays where the user is typing.
+    if (!edit || WindowText(h) != wide)
+        ::SetWindowTextW(h, wide.c_str());
+    if (edit)
         ::SendMessageW(h, EM_SETMODIFY, FALSE, 0);
 }
 
@@ -259,17 +266,32 @@ void Win32Window::SetWindowVisible(bool visible) {
     ::ShowWindow(m_hwnd, visible ? SW_SHOW : SW_HIDE);
 }
 
+bool Win32Window::IsWindowVisible() const {
+    return ::IsWindowVisible(m_hwnd) != FALSE;
+}
+
 void Win32Window::Dispatch(MSG& msg) {
-    if (PreTranslate(msg))
+    if (RouteKey(msg))
         return;
-    if (!::IsDialogMessageW(m_hwnd, &msg)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
+    // A person's mouse press on a control that takes the focus moves the page's focus first,
+    // as a scripted click does.
+    if ((msg.message == WM_LBUTTONDOWN || msg.message == WM_LBUTTONDBLCLK) &&
+        ::IsChild(m_hwnd, msg.hwnd) != FALSE && m_quiet == 0 && !m_ended) {
+        const int id = ::GetDlgCtrlID(msg.hwnd);
+        const ControlTemplate* c = Control(id);
+        if (c != nullptr && IsEnabled(id) && m_dialog.TakesFocus(id)) {
+            m_dialog.SetFocusItem(id);
+            if (m_ended)
+                return;
+        }
     }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
 }
 
 int Win32Window::RunModal() {
-    // The dialog manager's modal loop, with the page's own keys first.
+    // The modal loop of the dialog manager; the keys of the dialog itself go to the page's
+    // dialog logic, which all hosts share.
     MSG msg{};
     while (!m_ended) {
         const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
@@ -305,61 +327,38 @@ bool Win32Window::Screenshot(const std::string& path) {
     return CaptureWindow(m_hwnd, path);
 }
 
-bool Win32Window::PreTranslate(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || (msg.hwnd != m_hwnd && ::IsChild(m_hwnd, msg.hwnd) == FALSE))
-        return false;
-    if (msg.wParam == VK_ESCAPE) {
-        m_dialog.UserKey(Key::Escape);
-        return true;
-    }
-    if (msg.wParam != VK_RETURN)
-        return false;
-    // A multi-line edit that takes Return keeps it for a line break.
-    const LONG style = ::GetWindowLongW(msg.hwnd, GWL_STYLE);
-    const int id = ::GetDlgCtrlID(msg.hwnd);
-    const ControlTemplate* c = msg.hwnd != m_hwnd ? Control(id) : nullptr;
-    if (c != nullptr && c->kind == ControlKind::Edit && (style & ES_MULTILINE) != 0 &&
-        (style & ES_WANTRETURN) != 0)
-        return false;
-    m_dialog.UserKey(Key::Enter);
-    return true;
-}
-
 // ---- notifications ----
 
 void Win32Window::OnControl(int id, int code) {
     const ControlTemplate* c = Control(id);
     if (c == nullptr || m_quiet > 0 || m_ended)
         return;
-    switch (code) {
-    case BN_CLICKED: // also STN_CLICKED of a static that reports clicks
-        if (c->kind != ControlKind::Edit && c->kind != ControlKind::ComboBox)
-            m_dialog.UserClick(id);
+    // The notification codes overlap between the classes; each kind has its own. The focus is
+    // the page's: it moves before a click reaches a control (see Dispatch and InputClick) and
+    // with the dialog keys, so the controls' own focus notifications are not needed.
+    switch (c->kind) {
+    case ControlKind::Edit:
+        if (code == EN_CHANGE)
+            m_dialog.ControlChanged(id);
         break;
-    case EN_SETFOCUS: // as BN_SETFOCUS and CBN_SETFOCUS, by the control's kind
-        if (c->kind == ControlKind::Edit)
-            m_dialog.SetFocusItem(id);
+    case ControlKind::ComboBox:
+        if (code == CBN_DROPDOWN)
+            m_dialog.ControlDropDown(id);
+        else if (code == CBN_SELCHANGE)
+            m_dialog.ControlSelected(id, GetCurSel(id));
         break;
-    case BN_SETFOCUS:
-        if (c->kind == ControlKind::PushButton || c->kind == ControlKind::RadioButton ||
-            c->kind == ControlKind::CheckBox)
-            m_dialog.SetFocusItem(id);
+    case ControlKind::PushButton:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+        if (code == BN_CLICKED)
+            m_dialog.ControlClicked(id);
         break;
-    case EN_CHANGE:
-        if (c->kind == ControlKind::Edit)
-            m_dialog.OnCommand(id, Notify::Change);
-        break;
-    case CBN_DROPDOWN:
-        if (c->kind == ControlKind::ComboBox)
-            m_dialog.OnCommand(id, Notify::DropDown);
-        break;
-    case CBN_SELCHANGE:
-        if (c->kind == ControlKind::ComboBox)
-            m_dialog.OnCommand(id, Notify::SelChange);
+    case ControlKind::Static:
+    case ControlKind::Picture:
+        if (code == STN_CLICKED)
+            m_dialog.ControlClicked(id);
         break;
     default:
-        if (code == CBN_SETFOCUS && c->kind == ControlKind::ComboBox)
-            m_dialog.SetFocusItem(id);
         break;
     }
 }
@@ -367,17 +366,19 @@ void Win32Window::OnControl(int id, int code) {
 INT_PTR Win32Window::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_COMMAND:
-        if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-            // Return and Escape that reached the dialog manager.
-            if (m_quiet == 0 && !m_ended)
-                m_dialog.UserKey(LOWORD(wParam) == IDOK ? Key::Enter : Key::Escape);
-            return TRUE;
-        }
-        OnControl(LOWORD(wParam), HIWORD(wParam));
+        if (lParam != 0)
+            OnControl(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
-    case WM_CLOSE:
+    case WM_ACTIVATE:
+        // Back in front, the page's focus returns to where the page has it.
+        if (LOWORD(wParam) != WA_INACTIVE && m_open) {
+            const Quiet quiet(*this);
+            ShowFocus(m_dialog.GetFocusItem());
+        }
+        return TRUE;
+    case WM_CLOSE: // the close box, Alt+F4
         if (m_quiet == 0 && !m_ended)
-            m_dialog.UserClose();
+            m_dialog.OnClose();
         return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:

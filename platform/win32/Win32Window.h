@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Dialog.h"
@@ -51,17 +52,36 @@ class Win32Window : public Window {
 
     void Open() override;
     void SetWindowVisible(bool visible) override;
+    bool IsWindowVisible() const override;
     int RunModal() override;
     void End(int result) override;
     bool Ended() const override { return m_ended; }
     bool Screenshot(const std::string& path) override;
 
+    // Input as a person gives it, delivered as window messages (Win32Input.cpp).
+    void InputClick(int id) override;
+    void InputKey(Key key) override;
+    void InputMnemonic(char letter) override;
+    void InputChar(std::string_view ch) override;
+    void InputPaste(std::string_view text) override;
+    void InputSelect(int id, int index) override;
+    void InputClose() override;
+
     HWND Handle() const { return m_hwnd; }
     HWND Item(int id) const; // throws std::out_of_range for a control the page does not have
-    // Handles the keys the page decides itself (Return, Escape); true when `msg` was one.
-    bool PreTranslate(const MSG& msg);
+    // The keys the page's dialog logic decides (Tab, Return, Escape, Space on a button, the
+    // arrows in a radio group, Alt+letter) go to it; the focused control keeps its own keys.
+    // True when `msg` was taken and must not be dispatched.
+    bool RouteKey(const MSG& msg);
     // Handles every message waiting for this thread, as the modal loop would.
     void Pump();
+    // Inserts `utf8` into edit `edit` as the clipboard's Ctrl+V does: filtered as typed text, cut
+    // by the input limit, one change.
+    void PasteInto(HWND edit, std::string_view utf8);
+    // The window that receives the keys: the control with the page's focus, else the page.
+    HWND FocusWindow() const;
+    // Whether a typed character of `chars` characters fits edit `edit`'s input limit.
+    bool Fits(HWND edit, std::size_t chars) const;
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -70,6 +90,9 @@ class Win32Window : public Window {
     void OnControl(int id, int code);
     const ControlTemplate* Control(int id) const { return m_tmpl.Find(id); }
     void Dispatch(MSG& msg);
+    void SendKey(UINT vk, bool shift, bool control);
+    static LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
 
     // Marks a stretch in which the program, not the user, changes controls: the notifications it
     // causes are not user input.

@@ -13,6 +13,8 @@
 #define UNICODE
 #endif
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #undef MessageBox
 #undef CreateWindow

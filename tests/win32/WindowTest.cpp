@@ -37,14 +37,16 @@ void WithGallery(const std::function<void(test::GalleryDlg&, Win32Window&)>& act
     page.DoModal();
 }
 
+// A person's click: the press and release go through the page's message handling.
 void Click(Win32Window& w, int id) {
     const HWND h = w.Item(id);
     RECT rc{};
     ::GetClientRect(h, &rc);
     const LPARAM at = MAKELPARAM(rc.right / 2, rc.bottom / 2);
-    ::SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageW(h, WM_LBUTTONUP, 0, at);
-    w.Pump();
+    for (const UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+        ::PostMessageW(h, m, m == WM_LBUTTONDOWN ? MK_LBUTTON : 0, at);
+        w.Pump();
+    }
 }
 
 void Type(Win32Window& w, int id, const wchar_t* text) {
@@ -98,23 +100,43 @@ TEST(Win32Window, RealInputReachesThePage) {
     };
     const Case cases[] = {
         {"a click on a check box moves the focus, then toggles it", [](Win32Window& w) { Click(w, 1130); },
-         "killfocus 1171\nsetfocus 1130\nclick 1130\n", 1, "line"},
+         "setfocus 1171\nkillfocus 1171\nsetfocus 1130\nclick 1130\n", 1, "line"},
         {"a click on a radio button", [](Win32Window& w) { Click(w, 1112); },
-         "killfocus 1171\nsetfocus 1112\nclick 1112\n", 0, "line"},
+         "setfocus 1171\nkillfocus 1171\nsetfocus 1112\nclick 1112\n", 0, "line"},
         {"typed keys: one change each, the limit refuses the rest",
          [](Win32Window& w) {
              ::SendMessageW(w.Item(1101), EM_SETSEL, 4, 4);
              Type(w, 1101, L"12345");
          },
-         "change 1101\nchange 1101\nchange 1101\nchange 1101\n", 0, "line1234"},
-        {"the close box", [](Win32Window& w) { ::SendMessageW(w.Handle(), WM_CLOSE, 0, 0); }, "close\n", 0,
-         "line"},
-        {"Escape goes to the page",
+         "setfocus 1171\nchange 1101\nchange 1101\nchange 1101\nchange 1101\n", 0, "line1234"},
+        {"the close box", [](Win32Window& w) { ::SendMessageW(w.Handle(), WM_CLOSE, 0, 0); },
+         "setfocus 1171\nclose\n", 0, "line"},
+        {"Escape goes to the page", [](Win32Window& w) { w.InputKey(Key::Escape); },
+         "setfocus 1171\ncancel\n", 0, "line"},
+        {"a key press of the person in the modal loop: Space on the focused check box",
          [](Win32Window& w) {
-             MSG msg{w.Item(1101), WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
-             EXPECT_TRUE(w.PreTranslate(msg));
+             Click(w, 1130);
+             MSG msg{w.Item(1130), WM_KEYDOWN, VK_SPACE, 1, 0, {}};
+             EXPECT_TRUE(w.RouteKey(msg));
          },
-         "cancel\n", 0, "line"},
+         "setfocus 1171\nkillfocus 1171\nsetfocus 1130\nclick 1130\nclick 1130\n", 0, "line"},
+        {"typed characters through the host: '?' for what cp1252 lacks, the limit refuses",
+         [](Win32Window& w) {
+             w.InputClick(1101);
+             w.InputKey(Key::SelectAll);
+             for (const char* ch : {"\xC3\xA4", "\xE6\x97\xA5", "b", "c", "d", "e", "f", "g", "h", "i"})
+                 w.InputChar(ch);
+         },
+         "setfocus 1171\nkillfocus 1171\nsetfocus 1101\nchange 1101\nchange 1101\nchange 1101\nchange "
+         "1101\nchange 1101\n"
+         "change 1101\nchange 1101\nchange 1101\n",
+         0, "\xC3\xA4?bcdefg"},
+        {"a paste is one change, cut by the limit",
+         [](Win32Window& w) {
+             w.InputClick(1101);
+             w.InputPaste("12\n345678");
+         },
+         "setfocus 1171\nkillfocus 1171\nsetfocus 1101\nchange 1101\n", 0, "line1234"},
     };
     for (const Case& c : cases) {
         WithGallery([&c](test::GalleryDlg& page, Win32Window& w) {
