@@ -307,6 +307,11 @@ void Win32Window::InputClose() {
 LRESULT CALLBACK Win32Window::EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                                        DWORD_PTR self) {
     auto* window = reinterpret_cast<Win32Window*>(self);
+    if (msg == WM_KEYDOWN && wParam == 'A' && Down(VK_CONTROL) && !Down(VK_MENU)) {
+        // Ctrl+A selects the whole text, and changes nothing (Wine's edit would report a change).
+        ::SendMessageW(hwnd, EM_SETSEL, 0, -1);
+        return 0;
+    }
     if (msg == WM_CHAR && window != nullptr) {
         const auto c = static_cast<wchar_t>(wParam);
         const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
