@@ -84,6 +84,8 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Mirel)
 set(CPACK_PACKAGE_FILE_NAME "Mirel-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_EXECUTABLES mirel Mirel)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer for the 64-bit program (Debian's makensis has the amd64 stubs).
+set(CPACK_NSIS_DEFINES "  Target amd64-unicode")
 set(CPACK_NSIS_DISPLAY_NAME Mirel)
 set(CPACK_NSIS_PACKAGE_NAME Mirel)
 set(CPACK_NSIS_MUI_ICON ${MIREL_ART_DIR}/icon128.ico)
@@ -93,6 +95,10 @@ set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_UNINSTALL_NAME Deinstallieren)
+# The uninstaller removes the vendor's registry key too, when nothing else of the vendor is in it
+# (CPack removes only the program's own key, and after this).
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+  "DeleteRegKey SHCTX 'Software\\Varenta\\Mirel'\nDeleteRegKey /ifempty SHCTX 'Software\\Varenta'")
 include(CPack)
 
 # Tests of the win32 host itself (run under Wine).

@@ -25,7 +25,7 @@ check "the zip holds mirel.exe" sh -c "python3 -m zipfile -l '$zip' | grep -q 'm
 
 check "silent install (/S)" wine "$installer" /S
 check "mirel.exe installed" test -f "$dir/mirel.exe"
-check "uninstaller installed" test -f "$dir/Uninstall.exe"
+check "uninstaller installed" test -f "$dir/Deinstallieren.exe"
 check "start menu entry" sh -c "$links | grep -q ."
 check "uninstall registration" wine reg query "$key"
 
@@ -33,11 +33,12 @@ wine "C:\\Program Files\\Mirel\\mirel.exe" >"$work/installed.log" 2>&1 &
 check "the installed program shows its welcome page" wine "$build/mirel-pageprobe.exe" "$welcome" 60
 wait
 
-check "silent uninstall (/S)" wine "C:\\Program Files\\Mirel\\Uninstall.exe" /S
+check "silent uninstall (/S)" wine "C:\\Program Files\\Mirel\\Deinstallieren.exe" /S
 # The uninstaller runs on as a copy of itself in the temporary folder; give it time to finish.
 tries=0
 while [ -e "$dir" ] && [ "$tries" -lt 60 ]; do sleep 0.5; tries=$((tries + 1)); done
 check "nothing left in Program Files" test ! -e "$dir"
 check "no start menu entry left" sh -c "! $links | grep -q ."
 check "no uninstall registration left" sh -c "! wine reg query '$key'"
+check "no vendor registry key left" sh -c "! wine reg query 'HKLM\\Software\\Varenta'"
 exit "$fail"
