@@ -13,8 +13,13 @@ mkdir -p "$out"
 work=$(mktemp -d "${TMPDIR:-/tmp}/mirel-screens.XXXXXX")
 . scripts/wine-session.sh
 wine_session_start "$work" virtual-desktop
+# The scripts name their input files relative to docs/screenshots/ (../../tests/...): they run
+# two folders below a link to the tests, and their pictures move to $out afterwards.
+mkdir -p "$work/shots/a/b"
+ln -s "$root/tests" "$work/shots/tests"
 for script in tests/screens/*.scn; do
-  (cd "$out" && wine "$root/$build/mirel-scenario.exe" --host win32 "$root/$script" >/dev/null 2>&1) ||
+  (cd "$work/shots/a/b" && wine "$root/$build/mirel-scenario.exe" --host win32 "$root/$script" >/dev/null 2>&1) ||
     echo "warning: $script did not run to its end"
 done
+mv "$work/shots/a/b/"*.png "$out/"
 ls "$out"

@@ -31,6 +31,7 @@ wine_session_start() {
   if [ "${2:-}" = virtual-desktop ]; then
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    wineserver -w # the desktop setting holds from the next start on
   fi
   wineserver -p # one server for every program of the run
 }

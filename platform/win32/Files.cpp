@@ -70,16 +70,18 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 WriteStatus Services::WriteFile(const std::string& path, const std::string& bytes) {
     const std::wstring target = FullPath(Widen(path));
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-        return WriteStatus::OpenFailed;
-    if (exists) {
-        // A device or a pipe is written in place; only a file on disk is replaced.
-        Handle probe(::CreateFileW(target.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
-        const DWORD type = probe.Valid() ? ::GetFileType(probe.Get()) : FILE_TYPE_UNKNOWN;
+    // What is there now, asked of the open handle: a device (Wine shows /dev/null and /dev/full
+    // as devices that have no file attributes) must never be replaced by a file.
+    Handle probe(::CreateFileW(target.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (probe.Valid()) {
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (::GetFileInformationByHandle(probe.Get(), &info) != FALSE &&
+            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            return WriteStatus::OpenFailed;
+        const DWORD type = ::GetFileType(probe.Get());
         probe.Close();
-        if (type != FILE_TYPE_DISK || (attributes & FILE_ATTRIBUTE_DEVICE) != 0) {
+        if (type != FILE_TYPE_DISK) {
             Handle device(
                 ::CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
             if (!device.Valid())
@@ -87,6 +89,10 @@ WriteStatus Services::WriteFile(const std::string& path, const std::string& byte
             const bool ok = WriteAll(device.Get(), bytes);
             return device.Close() && ok ? WriteStatus::Ok : WriteStatus::CloseFailed;
         }
+    } else if (const DWORD error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND) {
+        // Only a file that is not there yet is created; anything else that cannot be opened
+        // (no such folder, no access) is not written.
+        return WriteStatus::OpenFailed;
     }
     wchar_t temp[MAX_PATH + 1] = {};
     if (::GetTempFileNameW(FolderOf(target).c_str(), L"mrl", 0, temp) == 0)
