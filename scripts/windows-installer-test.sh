@@ -7,8 +7,8 @@
 set -u
 build=$1
 work=$2
-installer=$(ls "$build"/Mirel-*-win64.exe 2>/dev/null | head -n 1)
-zip=$(ls "$build"/Mirel-*-win64.zip 2>/dev/null | head -n 1)
+installer=$(find "$build" -maxdepth 1 -name 'Mirel-*-win64.exe' | head -n 1)
+zip=$(find "$build" -maxdepth 1 -name 'Mirel-*-win64.zip' | head -n 1)
 welcome="Varenta Support Bericht - Version 1.22+"
 dir="$WINEPREFIX/drive_c/Program Files/Mirel"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mirel'

@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Sourced by the Windows scripts: one Xvfb display and one temporary Wine prefix under one
 # wineserver for every program of a run, removed again when the script ends.
 #   wine_session_start WORK-DIR [virtual-desktop]
