@@ -96,7 +96,8 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_UNINSTALL_NAME Deinstallieren)
 # The uninstaller removes the vendor's registry key too, when nothing else of the vendor is in it
-# (CPack removes only the program's own key, and after this).
+# (CPack removes only the program's own key, and after this). The values reach NSIS as they stand.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
   "DeleteRegKey SHCTX 'Software\\Varenta\\Mirel'\nDeleteRegKey /ifempty SHCTX 'Software\\Varenta'")
 include(CPack)

@@ -28,11 +28,15 @@ wine_session_start() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
   tries=0
   while [ ! -e "/tmp/.X11-unix/X$display" ] && [ "$tries" -lt 50 ]; do sleep 0.1; tries=$((tries + 1)); done
-  wineboot -i >"$wine_session_work/wineboot.log" 2>&1
   if [ "${2:-}" = virtual-desktop ]; then
+    wineboot -i >"$wine_session_work/wineboot.log" 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
-    wineserver -w # the desktop setting holds from the next start on
+    wineserver -w # the desktop setting holds from the next start of the server on
+    wineserver -p # one server for every program of the run
+  else
+    mkdir -p "$WINEPREFIX"
+    wineserver -p # one server for every program of the run, started before the first of them
+    wineboot -i >"$wine_session_work/wineboot.log" 2>&1
   fi
-  wineserver -p # one server for every program of the run
 }
