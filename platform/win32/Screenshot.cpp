@@ -16,6 +16,9 @@ bool CaptureWindow(HWND hwnd, const std::string& path) {
     if (width <= 0 || height <= 0)
         return false;
     ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    // The window system may show the last drawing a moment later (Wine hands it to X11).
+    ::GdiFlush();
+    ::Sleep(200);
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -31,7 +34,8 @@ bool CaptureWindow(HWND hwnd, const std::string& path) {
     bool ok = dib != nullptr && bits != nullptr;
     if (ok) {
         const HGDIOBJ old = ::SelectObject(memory, dib);
-        // What the screen shows of the window; PrintWindow when the screen cannot be read.
+        // What the screen shows of the window (Wine's PrintWindow draws no controls); PrintWindow
+        // when the screen cannot be read.
         ok = ::BitBlt(memory, 0, 0, width, height, screen, rc.left, rc.top, SRCCOPY) != FALSE ||
              ::PrintWindow(hwnd, memory, 0) != FALSE;
         ::GdiFlush();

@@ -4,6 +4,7 @@
 
 #include "platform/win32/Screenshot.h"
 #include "platform/win32/TemplateBuilder.h"
+#include "platform/win32/TextFit.h"
 #include "platform/win32/WinText.h"
 
 namespace mirel::win32 {
@@ -43,6 +44,8 @@ Win32Window::~Win32Window() {
     }
     for (HBITMAP b : m_bitmaps)
         ::DeleteObject(b);
+    for (const auto& [control, font] : m_fonts)
+        ::DeleteObject(font);
     for (HICON i : m_icons)
         if (i != nullptr)
             ::DestroyIcon(i);
@@ -74,6 +77,8 @@ void Win32Window::OnInit() {
     for (const ControlTemplate& c : m_tmpl.controls) {
         if (child == nullptr)
             break;
+        if (c.kind == ControlKind::Static && !c.text.empty())
+            FitText(child);
         if (c.kind == ControlKind::Picture && c.image > 0) {
             RECT rc{0, 0, c.cx, c.cy};
             ::MapDialogRect(m_hwnd, &rc);
@@ -89,6 +94,21 @@ void Win32Window::OnInit() {
         }
         child = ::GetWindow(child, GW_HWNDNEXT);
     }
+}
+
+void Win32Window::FitText(HWND control) {
+    const auto dialogFont = reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
+    const HFONT font = FitStaticText(control, dialogFont);
+    const auto old = m_fonts.find(control);
+    if (font == nullptr && old == m_fonts.end())
+        return;
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font != nullptr ? font : dialogFont), TRUE);
+    if (old != m_fonts.end()) {
+        ::DeleteObject(old->second);
+        m_fonts.erase(old);
+    }
+    if (font != nullptr)
+        m_fonts[control] = font;
 }
 
 HWND Win32Window::Item(int id) const {
@@ -116,6 +136,8 @@ void Win32Window::SetText(int id, std::string_view text) {
     // The same text again leaves the edit alone, so the caret stays where the user is typing.
     if (!edit || WindowText(h) != wide)
         ::SetWindowTextW(h, wide.c_str());
+    if (c != nullptr && c->kind == ControlKind::Static)
+        FitText(h);
     if (edit)
         ::SendMessageW(h, EM_SETMODIFY, FALSE, 0);
 }
@@ -324,6 +346,9 @@ void Win32Window::End(int result) {
 }
 
 bool Win32Window::Screenshot(const std::string& path) {
+    // What waits to be drawn is drawn first, as the idle modal loop would.
+    ::RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    Pump();
     return CaptureWindow(m_hwnd, path);
 }
 

@@ -119,6 +119,8 @@ class Win32Window : public Window {
     std::map<int, int> m_limits;
     std::set<int> m_onWhite; // controls that lie on the white header
     std::vector<HBITMAP> m_bitmaps;
+    std::map<HWND, HFONT> m_fonts; // narrower fonts of static texts that would not fit
+    void FitText(HWND control);
     HICON m_icons[2] = {nullptr, nullptr};
     HBRUSH m_white = nullptr;
 };
