@@ -4,6 +4,7 @@
 
 #include "app/Flow.h"
 #include "platform/Services.h"
+#include "res/templates/Template135.h"
 
 namespace mirel {
 namespace {
@@ -14,11 +15,11 @@ struct ProductPicture {
 };
 // The product pictures and the product code each one chooses.
 constexpr std::array<ProductPicture, 5> kProducts = {{
-    {1077, 1}, // Quorix*Test
-    {1085, 2}, // Quorix*Info
-    {1276, 3}, // Quorix*Win
-    {1275, 4}, // Quorix*Board
-    {1274, 5}, // Vexometer
+    {id135::kTestPicture, 1},      // Quorix*Test
+    {id135::kInfoPicture, 2},      // Quorix*Info
+    {id135::kWinPicture, 3},       // Quorix*Win
+    {id135::kBoardPicture, 4},     // Quorix*Board
+    {id135::kVexometerPicture, 5}, // Vexometer
 }};
 
 } // namespace
@@ -26,19 +27,19 @@ constexpr std::array<ProductPicture, 5> kProducts = {{
 CWelcomeDlg::CWelcomeDlg() : Dialog(135) {}
 
 void CWelcomeDlg::DoDataExchange(DataExchange& dx) {
-    dx.Text(1244, m_strIntro, 150);
-    dx.Text(1245, m_strPurpose);
-    dx.Text(1246, m_strPlease);
-    dx.Text(1247, m_strHint);
-    dx.Text(1248, m_strThanks);
+    dx.Text(id135::kIntro, m_strIntro, 150);
+    dx.Text(id135::kPurpose, m_strPurpose);
+    dx.Text(id135::kPlease, m_strPlease);
+    dx.Text(id135::kHint, m_strHint);
+    dx.Text(id135::kThanks, m_strThanks);
 }
 
 void CWelcomeDlg::OnShowWindow() {
     m_record.m_strTitle = "Varenta Support Bericht - Version 1.22+";
     SetCaption(m_record.m_strTitle);
     SetIcon(128);
-    SetItemText(1242, "Produktunterstützung");
-    SetItemText(1243, "HINWEIS:");
+    SetItemText(id135::kSupportFrame, "Produktunterstützung");
+    SetItemText(id135::kHintFrame, "HINWEIS:");
     m_strIntro = "Dieses Programm unterstützt Sie bei der Erstellung von technischen Reports für die unten "
                  "aufgeführten Produkte.";
     m_strPurpose =
@@ -53,18 +54,18 @@ void CWelcomeDlg::OnShowWindow() {
                 "eintragen. Somit müssen Sie wichtige Angaben nicht zweimal eingeben.";
     m_strThanks = "Vielen Dank für Ihre Bemühungen\n\nIhr Varenta-Team";
     UpdateData(false);
-    SetItemText(1016, "Beginnen >>");
-    SetItemText(1015, "Abbrechen");
-    ShowItem(1016, false);
+    SetItemText(id135::kStart, "Beginnen >>");
+    SetItemText(id135::kCancel, "Abbrechen");
+    ShowItem(id135::kStart, false);
 }
 
 void CWelcomeDlg::OnCommand(int id, Notify code) {
     if (code != Notify::Clicked)
         return;
     switch (id) {
-    case 1015:
+    case id135::kCancel:
         EndProcess(0);
-    case 1016:
+    case id135::kStart:
         // The hidden default button starts the wizard only once a product has been chosen.
         if (m_record.m_nProduct >= 1 && m_record.m_nProduct <= 5)
             RunWizard();

@@ -29,11 +29,11 @@ class CWelcomeDlg : public Dialog {
 
   private:
     ReportRecord m_record;
-    std::string m_strIntro;   // 1244
-    std::string m_strPurpose; // 1245
-    std::string m_strPlease;  // 1246
-    std::string m_strHint;    // 1247
-    std::string m_strThanks;  // 1248
+    std::string m_strIntro;   // id135::kIntro
+    std::string m_strPurpose; // id135::kPurpose
+    std::string m_strPlease;  // id135::kPlease
+    std::string m_strHint;    // id135::kHint
+    std::string m_strThanks;  // id135::kThanks
 };
 
 } // namespace mirel

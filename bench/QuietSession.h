@@ -36,7 +36,7 @@ class QuietServices final : public Services {
     std::optional<std::string> OpenFileDialog(const std::string&, const std::string&) override {
         return std::nullopt;
     }
-    void ShellOpen(const std::string&) override {}
+    bool ShellOpen(const std::string&) override { return true; }
     LocalTime Now() override { return {}; }
     [[noreturn]] void ExitProcess(int code) override { throw ProcessExit{code}; }
 

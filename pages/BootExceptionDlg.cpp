@@ -6,20 +6,21 @@
 #include <string_view>
 
 #include "platform/Text.h"
+#include "res/templates/Template136.h"
 
 namespace mirel {
 namespace {
 
 // The page's edits by element of m_astrBootException (element 8 is the composed block).
 constexpr std::array<CExceptionPageDlg::Field, 8> kFields = {{
-    {1091, 3000}, // 0 remark
-    {1212, 20},   // 1 Exception
-    {1093, 20},   // 2 bei
-    {1094, 20},   // 3 S:
-    {1095, 20},   // 4 C:
-    {1096, 20},   // 5 Code
-    {1097, 20},   // 6 Startlog
-    {1098, 20},   // 7 Gesperrt (may stay empty)
+    {id136::kRemark, 3000},  // 0 remark
+    {id136::kException, 20}, // 1 Exception
+    {id136::kAt, 20},        // 2 bei
+    {id136::kS, 20},         // 3 S:
+    {id136::kC, 20},         // 4 C:
+    {id136::kCode, 20},      // 5 Code
+    {id136::kStartLog, 20},  // 6 Startlog
+    {id136::kLocked, 20},    // 7 Gesperrt (may stay empty)
 }};
 constexpr std::size_t kRemark = 0;
 constexpr std::size_t kFirstValue = 1;
@@ -33,10 +34,10 @@ struct Rule {
     std::string_view text;
 };
 constexpr Rule kRules[] = {
-    {2, ":", 1093, "Das Feld \"bei\" muss einen Doppelpunkt enthalten."},
-    {3, ":", 1094, "Das Feld \"S:\" muss einen Doppelpunkt enthalten."},
-    {4, ":", 1095, "Das Feld \"C:\" muss einen Doppelpunkt enthalten."},
-    {6, "/\\", 1097, "Das Feld \"Startlog:\" muss einen Schrägstrich enthalten."},
+    {2, ":", id136::kAt, "Das Feld \"bei\" muss einen Doppelpunkt enthalten."},
+    {3, ":", id136::kS, "Das Feld \"S:\" muss einen Doppelpunkt enthalten."},
+    {4, ":", id136::kC, "Das Feld \"C:\" muss einen Doppelpunkt enthalten."},
+    {6, "/\\", id136::kStartLog, "Das Feld \"Startlog:\" muss einen Schrägstrich enthalten."},
 };
 
 // "0028:0001A2F4" as "[0028]:0001A2F4": the part before the first colon in brackets.

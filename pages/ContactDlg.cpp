@@ -5,6 +5,7 @@
 
 #include "platform/Services.h"
 #include "platform/Text.h"
+#include "res/templates/Template129.h"
 
 namespace mirel {
 namespace {
@@ -20,13 +21,13 @@ std::string Today() {
 } // namespace
 
 const CContactDlg::Field CContactDlg::kFields[7] = {
-    {1002, &CContactDlg::m_strDate, 15, true, &ReportRecord::m_strDate},
-    {1003, &CContactDlg::m_strCompany, 100, true, &ReportRecord::m_strCompany},
-    {1005, &CContactDlg::m_strCustomerNo, 20, false, &ReportRecord::m_strCustomerNo},
-    {1004, &CContactDlg::m_strContact, 50, true, &ReportRecord::m_strContact},
-    {1006, &CContactDlg::m_strPhone, 30, true, &ReportRecord::m_strPhone},
-    {1008, &CContactDlg::m_strEmail, 100, true, &ReportRecord::m_strEmail},
-    {1007, &CContactDlg::m_strFax, 30, false, &ReportRecord::m_strFax},
+    {id129::kDate, &CContactDlg::m_strDate, 15, true, &ReportRecord::m_strDate},
+    {id129::kCompany, &CContactDlg::m_strCompany, 100, true, &ReportRecord::m_strCompany},
+    {id129::kCustomerNo, &CContactDlg::m_strCustomerNo, 20, false, &ReportRecord::m_strCustomerNo},
+    {id129::kContact, &CContactDlg::m_strContact, 50, true, &ReportRecord::m_strContact},
+    {id129::kPhone, &CContactDlg::m_strPhone, 30, true, &ReportRecord::m_strPhone},
+    {id129::kEmail, &CContactDlg::m_strEmail, 100, true, &ReportRecord::m_strEmail},
+    {id129::kFax, &CContactDlg::m_strFax, 30, false, &ReportRecord::m_strFax},
 };
 
 CContactDlg::CContactDlg(ReportRecord* pRecord) : CPageDlg(129, pRecord) {}
@@ -34,15 +35,15 @@ CContactDlg::CContactDlg(ReportRecord* pRecord) : CPageDlg(129, pRecord) {}
 void CContactDlg::DoDataExchange(DataExchange& dx) {
     for (const Field& f : kFields)
         dx.Text(f.id, this->*f.member, f.maxChars);
-    dx.Text(1244, m_strIntro);
-    dx.Text(1245, m_strRequired);
-    dx.Text(1249, m_strDateLabel);
-    dx.Text(1250, m_strCustomerLabel);
-    dx.Text(1251, m_strPhoneLabel);
-    dx.Text(1252, m_strFaxLabel);
-    dx.Text(1253, m_strCompanyLabel);
-    dx.Text(1254, m_strContactLabel);
-    dx.Text(1255, m_strEmailLabel);
+    dx.Text(id129::kIntro, m_strIntro);
+    dx.Text(id129::kRequiredNote, m_strRequired);
+    dx.Text(id129::kDateLabel, m_strDateLabel);
+    dx.Text(id129::kCustomerNoLabel, m_strCustomerLabel);
+    dx.Text(id129::kPhoneLabel, m_strPhoneLabel);
+    dx.Text(id129::kFaxLabel, m_strFaxLabel);
+    dx.Text(id129::kCompanyLabel, m_strCompanyLabel);
+    dx.Text(id129::kContactLabel, m_strContactLabel);
+    dx.Text(id129::kEmailLabel, m_strEmailLabel);
 }
 
 void CContactDlg::OnShowWindow() {
@@ -57,23 +58,23 @@ void CContactDlg::OnShowWindow() {
     m_strCompanyLabel = "Firmenname,*\nAbteilung";
     m_strContactLabel = "Ansprechpartner*";
     m_strEmailLabel = "E-Mail-Adresse*";
-    SetItemText(1010, "&Weiter >>");
-    SetItemText(1009, "Abbrechen"); // keeps this label although it goes back
+    SetItemText(id129::kNext, "&Weiter >>");
+    SetItemText(id129::kBack, "Abbrechen"); // keeps this label although it goes back
     for (const Field& f : kFields)
         this->*f.member = m_pRecord->*f.recordField;
     if (m_strDate.empty())
         m_strDate = Today();
-    SetFocusItem(1003);
+    SetFocusItem(id129::kCompany);
     UpdateData(false);
 }
 
 void CContactDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1010:
+    case id129::kNext:
         if (code == Notify::Clicked)
             OnNext();
         break;
-    case 1009:
+    case id129::kBack:
         if (code == Notify::Clicked)
             OnBack();
         break;
@@ -94,11 +95,11 @@ void CContactDlg::OnNext() {
         }
     }
     if (m_strPhone.find_first_of("0+") == std::string::npos) {
-        Refuse("Ungültige Telefonnummer", "Das Feld Telefon enthält keine gültige Nummer!", 1006);
+        Refuse("Ungültige Telefonnummer", "Das Feld Telefon enthält keine gültige Nummer!", id129::kPhone);
         return;
     }
     if (m_strEmail.find('@') == std::string::npos || m_strEmail.find('.') == std::string::npos) {
-        Refuse("Ungültige E-Mail-Adresse", "Das Feld E-Mail enthält keine gültige Adresse!", 1008);
+        Refuse("Ungültige E-Mail-Adresse", "Das Feld E-Mail enthält keine gültige Adresse!", id129::kEmail);
         return;
     }
     SaveToRecord();

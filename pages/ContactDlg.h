@@ -44,15 +44,15 @@ class CContactDlg : public CPageDlg {
     std::string m_strFax;
 
     // Labels.
-    std::string m_strIntro;         // 1244
-    std::string m_strRequired;      // 1245
-    std::string m_strDateLabel;     // 1249
-    std::string m_strCustomerLabel; // 1250
-    std::string m_strPhoneLabel;    // 1251
-    std::string m_strFaxLabel;      // 1252
-    std::string m_strCompanyLabel;  // 1253
-    std::string m_strContactLabel;  // 1254
-    std::string m_strEmailLabel;    // 1255
+    std::string m_strIntro;         // id129::kIntro
+    std::string m_strRequired;      // id129::kRequiredNote
+    std::string m_strDateLabel;     // id129::kDateLabel
+    std::string m_strCustomerLabel; // id129::kCustomerNoLabel
+    std::string m_strPhoneLabel;    // id129::kPhoneLabel
+    std::string m_strFaxLabel;      // id129::kFaxLabel
+    std::string m_strCompanyLabel;  // id129::kCompanyLabel
+    std::string m_strContactLabel;  // id129::kContactLabel
+    std::string m_strEmailLabel;    // id129::kEmailLabel
 };
 
 } // namespace mirel

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/Text.h"
+#include "res/templates/Template133.h"
 
 namespace mirel {
 namespace {
@@ -15,24 +16,24 @@ constexpr std::size_t kRemark = 17;
 
 // The page's edits by element of m_astrDosException.
 constexpr std::array<CExceptionPageDlg::Field, 18> kFields = {{
-    {1226, 50},   // 0 Unhandled Exception
-    {1227, 50},   // 1 at
-    {1228, 50},   // 2 eax
-    {1214, 50},   // 3 ebx
-    {1215, 50},   // 4 ecx
-    {1216, 50},   // 5 edx
-    {1220, 50},   // 6 esi
-    {1221, 50},   // 7 edi
-    {1222, 50},   // 8 ebp
-    {1223, 50},   // 9 esp
-    {1224, 50},   // 10 eflags
-    {1225, 50},   // 11 errorcode
-    {1229, 50},   // 12 ss
-    {1230, 50},   // 13 ds
-    {1231, 50},   // 14 es
-    {1232, 50},   // 15 fs
-    {1233, 50},   // 16 gs
-    {1150, 4000}, // 17 remark
+    {id133::kException, 50}, // 0 Unhandled Exception
+    {id133::kAt, 50},        // 1 at
+    {id133::kEax, 50},       // 2 eax
+    {id133::kEbx, 50},       // 3 ebx
+    {id133::kEcx, 50},       // 4 ecx
+    {id133::kEdx, 50},       // 5 edx
+    {id133::kEsi, 50},       // 6 esi
+    {id133::kEdi, 50},       // 7 edi
+    {id133::kEbp, 50},       // 8 ebp
+    {id133::kEsp, 50},       // 9 esp
+    {id133::kEflags, 50},    // 10 eflags
+    {id133::kErrorCode, 50}, // 11 errorcode
+    {id133::kSs, 50},        // 12 ss
+    {id133::kDs, 50},        // 13 ds
+    {id133::kEs, 50},        // 14 es
+    {id133::kFs, 50},        // 15 fs
+    {id133::kGs, 50},        // 16 gs
+    {id133::kRemark, 4000},  // 17 remark
 }};
 
 struct BlockItem {
@@ -60,7 +61,7 @@ CDosExceptionDlg::CDosExceptionDlg(ReportRecord* pRecord)
 
 bool CDosExceptionDlg::ValuesAccepted() {
     if (m_astrValue[1].find(':') == std::string::npos) {
-        Refuse("Unkorrekte Angabe", "Das Feld \"at\" muss einen Doppelpunkt enthalten.", 1227);
+        Refuse("Unkorrekte Angabe", "Das Feld \"at\" muss einen Doppelpunkt enthalten.", id133::kAt);
         return false;
     }
     // The values are kept in the record even when one of them is still missing.

@@ -1,4 +1,5 @@
 #include "pages/HardwareDlg.h"
+#include "res/templates/Template163.h"
 
 #include <string_view>
 
@@ -17,29 +18,29 @@ struct HardwareField {
 // The fields in the order of the block. The block's group headings and labels are its own and
 // differ from the texts on the page ("Festplatte:" against "Festplatten:", ...).
 constexpr std::array<HardwareField, CHardwareDlg::kFieldCount> kFields = {{
-    {1, 1192, "Mainboard:", "Hersteller:"},
-    {2, 1092, "Mainboard:", "Modell:"},
-    {3, 1093, "Mainboard:", "Chipsatz:"},
-    {4, 1094, "Festplatte:", "Hersteller:"},
-    {5, 1095, "Festplatte:", "Modell/Typ:"},
-    {6, 1096, "Festplatte:", "Kapazität:"},
-    {7, 1097, "BIOS:", "Hersteller:"},
-    {8, 1098, "BIOS:", "Version:"},
-    {9, 1222, "BIOS:", "Ausgabedatum:"},
-    {10, 1223, "Arbeitsspeicher:", "Hersteller:"},
-    {11, 1224, "Arbeitsspeicher:", "Typ:"},
-    {12, 1225, "Arbeitsspeicher:", "Anzahl Module:"},
-    {13, 1226, "Arbeitsspeicher:", "Größe:"},
-    {14, 1227, "CD-/DVD-Laufwerk:", "Hersteller:"},
-    {15, 1228, "CD-/DVD-Laufwerk:", "Modell/Typ:"},
-    {16, 1219, "Prozessor:", "Modell/Typ:"},
-    {17, 1233, "Sonstige Hardware:", "Sonstiges:"},
+    {1, id163::kBoardMaker, "Mainboard:", "Hersteller:"},
+    {2, id163::kBoardModel, "Mainboard:", "Modell:"},
+    {3, id163::kChipset, "Mainboard:", "Chipsatz:"},
+    {4, id163::kDiskMaker, "Festplatte:", "Hersteller:"},
+    {5, id163::kDiskModel, "Festplatte:", "Modell/Typ:"},
+    {6, id163::kDiskCapacity, "Festplatte:", "Kapazität:"},
+    {7, id163::kBiosMaker, "BIOS:", "Hersteller:"},
+    {8, id163::kBiosVersion, "BIOS:", "Version:"},
+    {9, id163::kBiosDate, "BIOS:", "Ausgabedatum:"},
+    {10, id163::kRamMaker, "Arbeitsspeicher:", "Hersteller:"},
+    {11, id163::kRamType, "Arbeitsspeicher:", "Typ:"},
+    {12, id163::kRamModules, "Arbeitsspeicher:", "Anzahl Module:"},
+    {13, id163::kRamSize, "Arbeitsspeicher:", "Größe:"},
+    {14, id163::kDriveMaker, "CD-/DVD-Laufwerk:", "Hersteller:"},
+    {15, id163::kDriveModel, "CD-/DVD-Laufwerk:", "Modell/Typ:"},
+    {16, id163::kCpuModel, "Prozessor:", "Modell/Typ:"},
+    {17, id163::kOther, "Sonstige Hardware:", "Sonstiges:"},
 }};
 
 } // namespace
 
 void CHardwareDlg::DoDataExchange(DataExchange& dx) {
-    dx.Text(1171, m_strInfo);
+    dx.Text(id163::kInfoBox, m_strInfo);
     for (const HardwareField& f : kFields)
         dx.Text(f.id, m_astrField[f.element - 1], kMaxChars);
 }

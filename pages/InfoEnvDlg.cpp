@@ -1,6 +1,7 @@
 #include "pages/InfoEnvDlg.h"
 
 #include "platform/Text.h"
+#include "res/templates/Template158.h"
 
 namespace mirel {
 namespace {
@@ -16,11 +17,12 @@ struct Environment {
     int field;
     bool batch; // a batch-mode call is possible (in the full version)
 };
-// The details are edited in 1139 (service pack, shown by the Windows list), 1049 and 1129.
+// The details are edited in the service pack field (shown by the Windows list), the DOS version
+// and the test program version.
 constexpr Environment kEnvironments[] = {
-    {1152, 1158, 1136, true},
-    {1114, 1119, 1049, true},
-    {1154, 1118, 1129, false},
+    {id158::kWindows, id158::kWindowsLabel, id158::kWindowsVersion, true},
+    {id158::kDos, id158::kDosVersionLabel, id158::kDosVersion, true},
+    {id158::kSelfBooting, id158::kTestVersionLabel, id158::kTestVersion, false},
 };
 
 // Windows versions from this list index on have no service packs.
@@ -29,14 +31,14 @@ constexpr int kFirstWithoutServicePack = 5;
 } // namespace
 
 void CInfoEnvDlg::DoDataExchange(DataExchange& dx) {
-    dx.Radio(1152, m_nStartEnv);
-    dx.ListIndex(1136, m_nWinVersion);
-    dx.Text(1139, m_astrDetail[kWindows], 20);
-    dx.Text(1049, m_astrDetail[kDos], 20);
-    dx.Text(1129, m_astrDetail[kSelfBooting], 20);
-    dx.Text(1155, m_strVersion, 20);
-    dx.Text(1146, m_strBatch, 500);
-    dx.Text(1116, m_strNote, 500);
+    dx.Radio(id158::kWindows, m_nStartEnv);
+    dx.ListIndex(id158::kWindowsVersion, m_nWinVersion);
+    dx.Text(id158::kServicePack, m_astrDetail[kWindows], 20);
+    dx.Text(id158::kDosVersion, m_astrDetail[kDos], 20);
+    dx.Text(id158::kTestVersion, m_astrDetail[kSelfBooting], 20);
+    dx.Text(id158::kVersion, m_strVersion, 20);
+    dx.Text(id158::kBatch, m_strBatch, 500);
+    dx.Text(id158::kNote, m_strNote, 500);
 }
 
 void CInfoEnvDlg::OnShowWindow() {
@@ -49,11 +51,13 @@ void CInfoEnvDlg::OnShowWindow() {
 
     if (IsFullVersion()) {
         SetItemText(
-            1101, "Bitte wählen Sie aus, unter welcher Umgebung  Quorix*Info - Vollversion gestartet wird.");
+            id158::kHeader,
+            "Bitte wählen Sie aus, unter welcher Umgebung  Quorix*Info - Vollversion gestartet wird.");
     } else {
         // The demo version has no batch mode.
         SetItemText(
-            1101, "Bitte wählen Sie aus, unter welcher Umgebung  Quorix*Info - Demoversion gestartet wird.");
+            id158::kHeader,
+            "Bitte wählen Sie aus, unter welcher Umgebung  Quorix*Info - Demoversion gestartet wird.");
         EnableBatch(false);
         m_strBatch.clear();
     }
@@ -79,16 +83,16 @@ void CInfoEnvDlg::OnShowWindow() {
 
 void CInfoEnvDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1152:
-    case 1114:
-    case 1154:
+    case id158::kWindows:
+    case id158::kDos:
+    case id158::kSelfBooting:
         if (code == Notify::Clicked) {
             for (int env = kWindows; env <= kSelfBooting; ++env)
                 if (kEnvironments[env].radio == id)
                     ChooseEnvironment(env);
         }
         return;
-    case 1136:
+    case id158::kWindowsVersion:
         if (code == Notify::SelChange)
             OnWindowsVersion();
         return;
@@ -99,13 +103,13 @@ void CInfoEnvDlg::OnCommand(int id, Notify code) {
 }
 
 void CInfoEnvDlg::ShowServicePack(bool show) {
-    ShowItem(1137, show);
-    ShowItem(1139, show);
+    ShowItem(id158::kServicePackLabel, show);
+    ShowItem(id158::kServicePack, show);
 }
 
 void CInfoEnvDlg::EnableBatch(bool enable) {
-    EnableItem(1145, enable);
-    EnableItem(1146, enable);
+    EnableItem(id158::kBatchLabel, enable);
+    EnableItem(id158::kBatch, enable);
 }
 
 void CInfoEnvDlg::ChooseEnvironment(int chosen) {
@@ -150,14 +154,15 @@ void CInfoEnvDlg::OnNext() {
     NextAfterChecks({
         {m_nStartEnv < 0, "Unvollständige Angaben", "Bitte wählen Sie eine Startumgebung aus.", 0},
         {m_strVersion.empty(), "Unvollständige Angaben",
-         "Bitte tragen Sie die Quorix*Info Versionsnummer ein.", 1155},
-        {windows && m_nWinVersion < 0, "Windows Version", "Bitte wählen Sie eine Windows Version aus.", 1136},
+         "Bitte tragen Sie die Quorix*Info Versionsnummer ein.", id158::kVersion},
+        {windows && m_nWinVersion < 0, "Windows Version", "Bitte wählen Sie eine Windows Version aus.",
+         id158::kWindowsVersion},
         {windows && m_nWinVersion < kFirstWithoutServicePack && IsBlank(m_astrDetail[kWindows]),
-         "Service Pack", "Bitte tragen Sie den installierten Service Pack ein.", 1139},
+         "Service Pack", "Bitte tragen Sie den installierten Service Pack ein.", id158::kServicePack},
         {m_nStartEnv == kDos && IsBlank(m_astrDetail[kDos]), "DOS Version",
-         "Bitte tragen Sie die DOS Version ein.", 1049},
+         "Bitte tragen Sie die DOS Version ein.", id158::kDosVersion},
         {m_nStartEnv == kSelfBooting && IsBlank(m_astrDetail[kSelfBooting]), "Quorix*Test Version",
-         "Bitte tragen Sie die Quorix*Test Version ein.", 1129},
+         "Bitte tragen Sie die Quorix*Test Version ein.", id158::kTestVersion},
     });
 }
 

@@ -32,7 +32,7 @@ class CInfoEnvDlg : public CPageDlg {
     void EnableBatch(bool enable);
 
     int m_nStartEnv = -1;   // 0 Windows, 1 DOS, 2 self-booting test product
-    int m_nWinVersion = -1; // index in list 1136
+    int m_nWinVersion = -1; // index in list id158::kWindowsVersion
     // The detail of each environment, by environment: service pack, DOS version, test product version.
     std::array<std::string, 3> m_astrDetail{};
     std::string m_strVersion;

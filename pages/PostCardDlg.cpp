@@ -5,12 +5,13 @@
 #include <type_traits>
 
 #include "platform/Text.h"
+#include "res/templates/Template162.h"
 
 namespace mirel {
 namespace {
 
-constexpr std::array<int, 2> kAnswerIds = {1067, 1068};
-constexpr std::array<int, 3> kOptionIds = {1069, 1070, 1071};
+constexpr std::array<int, 2> kAnswerIds = {id162::kAnswer1, id162::kAnswer2};
+constexpr std::array<int, 3> kOptionIds = {id162::kOption3, id162::kOption4, id162::kOption5};
 // Characters of a typed value that the summary box shows.
 constexpr std::size_t kShownChars = 17;
 // The node after the last one: passed through while Next finishes the page.
@@ -29,37 +30,37 @@ CPostCardDlg::CPostCardDlg(ReportRecord* pRecord)
       m_strMargin(8, ' ') {}
 
 void CPostCardDlg::DoDataExchange(DataExchange& dx) {
-    dx.Text(1171, m_strInfo);
-    dx.Text(1194, m_strQuestion);
-    dx.Text(1193, m_strSubQuestion);
-    dx.Text(1192, m_strLineInput, 50);
-    dx.Text(1092, m_strTextInput, 1000);
-    dx.Radio(1067, m_nAnswer);
-    dx.Text(1195, m_strLineLabel);
-    dx.Radio(1069, m_nSubAnswer);
-    dx.Text(1196, m_strTextLabel);
-    dx.Text(1197, m_strSummary);
+    dx.Text(id162::kInfoBox, m_strInfo);
+    dx.Text(id162::kQuestion, m_strQuestion);
+    dx.Text(id162::kSubQuestion, m_strSubQuestion);
+    dx.Text(id162::kLineField, m_strLineInput, 50);
+    dx.Text(id162::kTextField, m_strTextInput, 1000);
+    dx.Radio(id162::kAnswer1, m_nAnswer);
+    dx.Text(id162::kLinePrompt, m_strLineLabel);
+    dx.Radio(id162::kOption3, m_nSubAnswer);
+    dx.Text(id162::kTextPrompt, m_strTextLabel);
+    dx.Text(id162::kSummary, m_strSummary);
 }
 
 void CPostCardDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1067:
+    case id162::kAnswer1:
         if (code == Notify::Clicked)
             OnOption1();
         break;
-    case 1068:
+    case id162::kAnswer2:
         if (code == Notify::Clicked)
             OnOption2();
         break;
-    case 1069:
+    case id162::kOption3:
         if (code == Notify::Clicked)
             OnOption3();
         break;
-    case 1070:
+    case id162::kOption4:
         if (code == Notify::Clicked)
             OnOption4();
         break;
-    case 1071:
+    case id162::kOption5:
         if (code == Notify::Clicked)
             OnOption5();
         break;
@@ -209,7 +210,7 @@ void CPostCardDlg::AppendSection(const PostSection& section, bool full) {
 
 void CPostCardDlg::ShowSubQuestion(const char* question, const std::array<const char*, 3>& options) {
     m_strSubQuestion = TextOr(question);
-    ShowItem(1193, question != nullptr);
+    ShowItem(id162::kSubQuestion, question != nullptr);
     static_assert(kOptionIds.size() == std::tuple_size_v<std::remove_reference_t<decltype(options)>>);
     for (std::size_t i = 0; i < kOptionIds.size(); ++i) {
         SetItemText(kOptionIds[i], TextOr(options[i]));
@@ -233,7 +234,7 @@ void CPostCardDlg::ShowNode() {
     }
 
     m_strQuestion = TextOr(node->question);
-    ShowItem(1194, node->question != nullptr);
+    ShowItem(id162::kQuestion, node->question != nullptr);
     static_assert(kAnswerIds.size() == std::tuple_size_v<decltype(node->answers)>);
     for (std::size_t i = 0; i < kAnswerIds.size(); ++i) {
         SetItemText(kAnswerIds[i], TextOr(node->answers[i]));
@@ -241,13 +242,13 @@ void CPostCardDlg::ShowNode() {
     }
     ShowSubQuestion(node->subQuestion, node->options);
     m_strLineLabel = TextOr(node->linePrompt);
-    ShowItem(1195, node->linePrompt != nullptr);
-    ShowItem(1192, node->lineShown);
+    ShowItem(id162::kLinePrompt, node->linePrompt != nullptr);
+    ShowItem(id162::kLineField, node->lineShown);
     m_strLineInput = node->lineText != nullptr ? r.*node->lineText : std::string();
     m_strTextLabel = TextOr(node->textPrompt);
-    ShowItem(1196, node->textPrompt != nullptr);
-    ShowItem(1092, node->textShown);
-    EnableItem(1092, node->textEnabled);
+    ShowItem(id162::kTextPrompt, node->textPrompt != nullptr);
+    ShowItem(id162::kTextField, node->textShown);
+    EnableItem(id162::kTextField, node->textEnabled);
     m_strTextInput = node->multiText != nullptr ? r.*node->multiText : std::string();
     m_strInfo = TextOr(node->info);
 
@@ -296,8 +297,9 @@ void CPostCardDlg::ApplyFollowUp(const PostNode& node, const PostFollowUp& follo
         PostText text;
     };
     const FieldControls fields[] = {
-        {followUp.line, 1195, 1192, m_strLineLabel, m_strLineInput, node.lineText},
-        {followUp.text, 1196, 1092, m_strTextLabel, m_strTextInput, node.multiText},
+        {followUp.line, id162::kLinePrompt, id162::kLineField, m_strLineLabel, m_strLineInput, node.lineText},
+        {followUp.text, id162::kTextPrompt, id162::kTextField, m_strTextLabel, m_strTextInput,
+         node.multiText},
     };
     for (const FieldControls& f : fields) {
         switch (f.part.op) {

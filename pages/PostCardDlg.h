@@ -55,15 +55,15 @@ class CPostCardDlg : public CPageDlg {
     std::string m_strIndent;      // 16 blanks before every answer line
     std::string m_strNewLine;     // "\n"
     std::string m_strMargin;      // 8 blanks before every other heading
-    std::string m_strQuestion;    // 1194
-    std::string m_strSubQuestion; // 1193
-    std::string m_strLineInput;   // 1192
-    std::string m_strTextInput;   // 1092
-    int m_nAnswer = -1;           // 1067-1068
-    std::string m_strLineLabel;   // 1195
-    int m_nSubAnswer = -1;        // 1069-1071
-    std::string m_strTextLabel;   // 1196
-    std::string m_strSummary;     // 1197
+    std::string m_strQuestion;    // id162::kQuestion
+    std::string m_strSubQuestion; // id162::kSubQuestion
+    std::string m_strLineInput;   // id162::kLineField
+    std::string m_strTextInput;   // id162::kTextField
+    int m_nAnswer = -1;           // radio group id162::kAnswer1, kAnswer2
+    std::string m_strLineLabel;   // id162::kLinePrompt
+    int m_nSubAnswer = -1;        // radio group id162::kOption3 to kOption5
+    std::string m_strTextLabel;   // id162::kTextPrompt
+    std::string m_strSummary;     // id162::kSummary
 };
 
 } // namespace mirel

@@ -1,4 +1,5 @@
 #include "pages/PostCardNodes.h"
+#include "res/templates/Template162.h"
 
 #include <algorithm>
 
@@ -56,7 +57,8 @@ const std::vector<PostNode>& Nodes() {
             .lineText = &R::m_strOtherCard,
             .info = "INFO:\r\nSie können die Daten mit Komma getrennt eingeben.",
             .checks = {{Need::LineText, kAny, kAny,
-                        "ACHTUNG!\r\nBitte geben Sie den Hersteller der Diagnosekarte ein!", 1192}},
+                        "ACHTUNG!\r\nBitte geben Sie den Hersteller der Diagnosekarte ein!",
+                        id162::kLineField}},
             .stored = {{PostField::None, kAny, kAny, 0, &R::m_strOtherCard}},
         },
         {
@@ -116,7 +118,7 @@ const std::vector<PostNode>& Nodes() {
                 {
                     {Need::Answer, kAny, kAny, kChooseOption},
                     {Need::LineText, 2, kAny, "ACHTUNG!\r\nBitte geben Sie an, welche LEDs nicht leuchten!",
-                     1192},
+                     id162::kLineField},
                 },
             .stored =
                 {
@@ -204,9 +206,9 @@ const std::vector<PostNode>& Nodes() {
             .checks =
                 {
                     {Need::LineText, kAny, kAny, "ACHTUNG!\r\nBitte tragen Sie die geforderten Daten ein!",
-                     1192},
+                     id162::kLineField},
                     {Need::MultiText, kAny, kAny, "ACHTUNG!\r\nBitte tragen Sie die geforderten Daten ein!",
-                     1092},
+                     id162::kTextField},
                 },
             .stored =
                 {
@@ -243,9 +245,9 @@ const std::vector<PostNode>& Nodes() {
                     {Need::Answer, kAny, kAny, kChooseMatchingOption},
                     {Need::Option, kAny, kAny, kChooseMatchingOption},
                     {Need::MultiText, 1, 4, "ACHTUNG!\r\nBitte tragen Sie die entsprechenden Codes ein!",
-                     1092},
+                     id162::kTextField},
                     {Need::MultiText, 2, 3, "ACHTUNG!\r\nBitte tragen Sie die entsprechenden Codes ein!",
-                     1092},
+                     id162::kTextField},
                 },
             .stored =
                 {
@@ -270,7 +272,8 @@ const std::vector<PostNode>& Nodes() {
             .checks =
                 {
                     {Need::Option, kAny, kAny, kChooseMatchingOption},
-                    {Need::MultiText, kAny, 4, "ACHTUNG!\r\nBitte tragen Sie die Fehlermeldung ein!", 1092},
+                    {Need::MultiText, kAny, 4, "ACHTUNG!\r\nBitte tragen Sie die Fehlermeldung ein!",
+                     id162::kTextField},
                 },
             .stored =
                 {
@@ -297,7 +300,7 @@ const std::vector<PostNode>& Nodes() {
                     {Need::Answer, kAny, kAny, kChooseOption},
                     {Need::LineText, 1, kAny,
                      "ACHTUNG! Bitte geben Sie den Beepcode ein! Punkt für kurze, Minus für lange Töne.",
-                     1192},
+                     id162::kLineField},
                 },
             .stored =
                 {
@@ -323,7 +326,8 @@ const std::vector<PostNode>& Nodes() {
             .checks =
                 {
                     {Need::Option, kAny, kAny, kChooseOption},
-                    {Need::MultiText, kAny, 5, "ACHTUNG!\r\n Bitte tragen Sie die Meldung ein!", 1092},
+                    {Need::MultiText, kAny, 5, "ACHTUNG!\r\n Bitte tragen Sie die Meldung ein!",
+                     id162::kTextField},
                 },
             .stored =
                 {
@@ -339,7 +343,8 @@ const std::vector<PostNode>& Nodes() {
             .multiText = &R::m_strPostProblem,
             .info = "INFO:\r\nAlternativ können Sie hier auch Kommentare einfügen.",
             .checks = {{Need::MultiText, kAny, kAny,
-                        "ACHTUNG!\r\nBitte schreiben Sie eine kurze Problembeschreibung!", 1092}},
+                        "ACHTUNG!\r\nBitte schreiben Sie eine kurze Problembeschreibung!",
+                        id162::kTextField}},
             .stored = {{PostField::None, kAny, kAny, 0, &R::m_strPostProblem}},
         },
     };

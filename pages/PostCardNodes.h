@@ -2,9 +2,9 @@
 // ReportRecord::m_dwPostAnswers, the card models, the question nodes 3 to 16 (what each shows,
 // its follow-ups, its checks, what it stores) and the sections of the summary text.
 //
-// Numbering used throughout the tables: answers 1 and 2 are the radio buttons 1067 and 1068 of
-// the main question 1194; options 3, 4 and 5 are the radio buttons 1069, 1070 and 1071 of the
-// second question 1193. 0 (kAny) in a condition means "whatever is selected, or nothing".
+// Numbering used throughout the tables: answers 1 and 2 are the radio buttons id162::kAnswer1 and
+// kAnswer2 of the main question; options 3, 4 and 5 are the radio buttons id162::kOption3 to
+// kOption5 of the second question. 0 (kAny) in a condition means "whatever is selected, or nothing".
 #pragma once
 
 #include <array>
@@ -67,14 +67,15 @@ const PostCardModel* FindPostCardModel(int version);
 // What a follow-up does with a part of the page.
 enum class PartOp { Keep, Show, Hide, Enable, Disable };
 
-// The second question 1193 with its options 3 to 5 (nullptr: option hidden).
+// The second question with its options 3 to 5 (nullptr: option hidden).
 struct SubPart {
     PartOp op = PartOp::Keep;
     const char* question = nullptr;
     std::array<const char*, 3> options{};
 };
-// A field with its prompt: 1195 and the one-line field 1192, or 1196 and the multi-line field
-// 1092. Show loads the field from the node's record text.
+// A field with its prompt: the one-line field id162::kLineField with id162::kLinePrompt, or the
+// multi-line field id162::kTextField with id162::kTextPrompt. Show loads the field from the node's
+// record text.
 struct FieldPart {
     PartOp op = PartOp::Keep;
     const char* prompt = nullptr;
@@ -108,8 +109,8 @@ struct PostFollowUp {
 enum class Need {
     Answer,    // an answer 1 or 2
     Option,    // an option 3, 4 or 5
-    LineText,  // at least one character in 1192
-    MultiText, // at least one character in 1092
+    LineText,  // at least one character in id162::kLineField
+    MultiText, // at least one character in id162::kTextField
 };
 struct PostCheck {
     Need need;
@@ -133,15 +134,15 @@ struct PostNode {
     int node = 0;
     // Arrival: what is shown; every other control is hidden. Prompts and questions nullptr are
     // hidden.
-    const char* question = nullptr;       // 1194
-    std::array<const char*, 2> answers{}; // 1067, 1068
-    const char* subQuestion = nullptr;    // 1193
-    std::array<const char*, 3> options{}; // 1069, 1070, 1071
-    const char* linePrompt = nullptr;     // 1195
-    bool lineShown = false;               // 1192
-    const char* textPrompt = nullptr;     // 1196
-    bool textShown = false;               // 1092
-    bool textEnabled = true;              // 1092 enabled on arrival
+    const char* question = nullptr;       // id162::kQuestion
+    std::array<const char*, 2> answers{}; // id162::kAnswer1, id162::kAnswer2
+    const char* subQuestion = nullptr;    // id162::kSubQuestion
+    std::array<const char*, 3> options{}; // id162::kOption3, id162::kOption4, id162::kOption5
+    const char* linePrompt = nullptr;     // id162::kLinePrompt
+    bool lineShown = false;               // id162::kLineField
+    const char* textPrompt = nullptr;     // id162::kTextPrompt
+    bool textShown = false;               // id162::kTextField
+    bool textEnabled = true;              // id162::kTextField enabled on arrival
     // The record texts the two fields hold at this node, loaded on arrival.
     PostText lineText = nullptr;
     PostText multiText = nullptr;

@@ -5,15 +5,16 @@
 
 #include "platform/Services.h"
 #include "platform/Text.h"
+#include "res/templates/Template131.h"
 
 namespace mirel {
 namespace {
 
-constexpr int kQuestionLabel = 1194;
-constexpr int kFirstOption = 1067; // options 1..4 are 1067..1070
-constexpr int kLowerLabel = 1193;
-constexpr int kAnswer = 1202;
-constexpr int kHistory = 1199;
+constexpr int kQuestionLabel = id131::kQuestion;
+constexpr int kFirstOption = id131::kOption1; // options 1..4 are kOption1..kOption4
+constexpr int kLowerLabel = id131::kLowerLabel;
+constexpr int kAnswer = id131::kAnswer;
+constexpr int kHistory = id131::kHistory;
 constexpr int kLevels = static_cast<int>(std::tuple_size_v<decltype(ReportRecord::m_aSteps)>);
 
 std::string WithoutChar(const std::string& text, char drop) {
@@ -66,7 +67,7 @@ void CQuestionDlg::DoDataExchange(DataExchange& dx) {
     dx.Text(kQuestionLabel, m_strQuestion);
     dx.Text(kLowerLabel, m_strLowerLabel);
     dx.Radio(kFirstOption, m_nOption);
-    dx.Text(1171, m_strInfo, 400);
+    dx.Text(id131::kInfoBox, m_strInfo, 400);
     // No limit: the history of a long path with long remarks is shown and read back whole.
     dx.Text(kHistory, m_strHistory);
     dx.Text(kAnswer, m_strAnswer, 200);
@@ -74,8 +75,8 @@ void CQuestionDlg::DoDataExchange(DataExchange& dx) {
 
 void CQuestionDlg::OnShowWindow() {
     ShowCommon();
-    SetItemText(1016, "&Weiter >>");
-    SetItemText(1015, "<< &Zurück");
+    SetItemText(id131::kNext, "&Weiter >>");
+    SetItemText(id131::kBack, "<< &Zurück");
     m_bLeaf = 0;
     ReportRecord& r = *m_pRecord;
     if (r.m_bBack != 0) {

@@ -45,11 +45,11 @@ class CQuestionDlg : public CPageDlg {
     std::uint8_t m_bLeaf = 0;
     int m_nLevel = 0;              // index into m_aSteps of the node shown (0 = root)
     std::array<int, 4> m_anNext{}; // node reached by option 1..4 of the node shown
-    std::string m_strQuestion;     // label 1194
-    std::string m_strLowerLabel;   // label 1193
-    int m_nOption = -1;            // option chosen in 1067..1070, -1 none
-    std::string m_strHistory;      // history box 1199
-    std::string m_strAnswer;       // remark or fault description, edit 1202
+    std::string m_strQuestion;     // label id131::kQuestion
+    std::string m_strLowerLabel;   // label id131::kLowerLabel
+    int m_nOption = -1;            // option chosen in id131::kOption1..kOption4, -1 none
+    std::string m_strHistory;      // history box id131::kHistory
+    std::string m_strAnswer;       // remark or fault description, edit id131::kAnswer
 };
 
 } // namespace mirel

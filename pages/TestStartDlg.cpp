@@ -1,6 +1,7 @@
 #include "pages/TestStartDlg.h"
 
 #include "platform/Text.h"
+#include "res/templates/Template151.h"
 
 namespace mirel {
 
@@ -17,7 +18,8 @@ namespace {
 using Batch = StartVersion::Batch;
 
 // Label and field of the DOS version and of the DOS type: visible exactly while "unter DOS" is chosen.
-constexpr int kDosBlock[] = {1119, 1049, 1126, 1174};
+constexpr int kDosBlock[] = {id151::kDosVersionLabel, id151::kDosVersion, id151::kDosTypeLabel,
+                             id151::kDosType};
 
 constexpr const char* kVersionHelp =
     "Die Versionsnummer steht nach dem Programmstart in der linken oberen Ecke.";
@@ -68,18 +70,18 @@ const StartVersion& CTestStartDlg::Version() const {
 }
 
 void CTestStartDlg::DoDataExchange(DataExchange& dx) {
-    dx.Radio(1113, m_nStartDos);
-    dx.Radio(1123, m_nOtherMedium);
-    dx.Text(1125, m_strMedium, 500);
-    dx.Check(1127, m_bFloppySame);
+    dx.Radio(id151::kSelfBooting, m_nStartDos);
+    dx.Radio(id151::kFloppy, m_nOtherMedium);
+    dx.Text(id151::kMedium, m_strMedium, 500);
+    dx.Check(id151::kFloppySame, m_bFloppySame);
     if (m_product.hasBatch)
-        dx.Check(1128, m_bFromBatch);
-    dx.Text(1129, m_strVersion, 20);
-    dx.Text(1049, m_strDosVersion, 30);
-    dx.ListIndex(1174, m_nDosType);
-    dx.Radio(1163, m_nReproducible);
-    dx.Text(1116, m_strNote, 1000);
-    dx.Text(1171, m_strInfo, 150);
+        dx.Check(id151::kFromBatch, m_bFromBatch);
+    dx.Text(id151::kVersion, m_strVersion, 20);
+    dx.Text(id151::kDosVersion, m_strDosVersion, 30);
+    dx.ListIndex(id151::kDosType, m_nDosType);
+    dx.Radio(id151::kIdentical, m_nReproducible);
+    dx.Text(id151::kNote, m_strNote, 1000);
+    dx.Text(id151::kInfoBox, m_strInfo, 150);
 }
 
 void CTestStartDlg::OnShowWindow() {
@@ -97,30 +99,30 @@ void CTestStartDlg::OnShowWindow() {
     if (m_product.hasBatch)
         m_bFromBatch = r.m_bTestFromBatch;
 
-    SetItemText(1118, m_product.versionLabel);
-    SetItemText(1122, m_product.mediumQuestion);
-    ShowItem(1128, m_product.hasBatch);
+    SetItemText(id151::kVersionLabel, m_product.versionLabel);
+    SetItemText(id151::kMediumQuestion, m_product.mediumQuestion);
+    ShowItem(id151::kFromBatch, m_product.hasBatch);
     ShowDosBlock(m_nStartDos == 1);
     if (m_nOtherMedium == 1) {
-        EnableItem(1125, true);
-        EnableItem(1127, true);
+        EnableItem(id151::kMedium, true);
+        EnableItem(id151::kFloppySame, true);
     }
 
     const StartVersion& v = Version();
     if (v.header != nullptr)
-        SetItemText(1085, v.header);
+        SetItemText(id151::kHeader, v.header);
     if (m_product.hasBatch) {
-        EnableItem(1128, v.batch == Batch::UserChoice && m_nStartDos == 1);
+        EnableItem(id151::kFromBatch, v.batch == Batch::UserChoice && m_nStartDos == 1);
         if (v.batch != Batch::UserChoice)
             m_bFromBatch = v.batch == Batch::ForcedOn ? 1 : 0;
     }
     if (v.fixedStart) {
         // Only self-booting from diskette is possible: the user chooses the reproducibility, the
         // version number and the remarks.
-        EnableItem(1114, false);
-        EnableItem(1124, false);
-        EnableItem(1125, false);
-        EnableItem(1127, false);
+        EnableItem(id151::kUnderDos, false);
+        EnableItem(id151::kOtherMedium, false);
+        EnableItem(id151::kMedium, false);
+        EnableItem(id151::kFloppySame, false);
         ShowDosBlock(false);
         m_nStartDos = 0;
         m_nOtherMedium = 0;
@@ -133,53 +135,53 @@ void CTestStartDlg::OnShowWindow() {
 
 void CTestStartDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1113:
+    case id151::kSelfBooting:
         if (code == Notify::Clicked)
             OnSelfBooting();
         return;
-    case 1114:
+    case id151::kUnderDos:
         if (code == Notify::Clicked)
             OnUnderDos();
         return;
-    case 1123:
+    case id151::kFloppy:
         if (code == Notify::Clicked) {
             // The medium name and the diskette answer stay; they are still saved.
-            EnableItem(1125, false);
-            EnableItem(1127, false);
+            EnableItem(id151::kMedium, false);
+            EnableItem(id151::kFloppySame, false);
         }
         return;
-    case 1124:
+    case id151::kOtherMedium:
         if (code == Notify::Clicked) {
-            EnableItem(1125, true);
-            EnableItem(1127, true);
-            SetFocusItem(1125);
+            EnableItem(id151::kMedium, true);
+            EnableItem(id151::kFloppySame, true);
+            SetFocusItem(id151::kMedium);
         }
         return;
-    case 1174:
+    case id151::kDosType:
         if (code == Notify::DropDown) {
             SetInfo("Bitte wählen Sie das DOS-Produkt aus, welches Sie benutzen.");
         } else if (code == Notify::SelChange) {
             SetInfo("");
-            SetFocusItem(1049);
+            SetFocusItem(id151::kDosVersion);
         }
         return;
-    case 1129:
+    case id151::kVersion:
         ShowVersionHelp(code);
         return;
-    case 1049:
+    case id151::kDosVersion:
         ShowDosVersionHelp(code);
         return;
-    case 1116:
+    case id151::kNote:
         if (code == Notify::SetFocus || code == Notify::Change)
             SetInfo("Hier haben Sie zusätzlichen Platz, um weitere Anmerkungen einzutragen.");
         else if (code == Notify::KillFocus)
             SetInfo("");
         return;
-    case 1163:
-    case 1164:
-    case 1165:
+    case id151::kIdentical:
+    case id151::kSimilar:
+    case id151::kNotReproducible:
         if (code == Notify::Clicked)
-            SetInfo(kReproducibleHelp[id - 1163]);
+            SetInfo(kReproducibleHelp[id - id151::kIdentical]);
         return;
     default:
         break;
@@ -198,20 +200,20 @@ void CTestStartDlg::OnSelfBooting() {
     // A batch start is possible only under DOS: the box is disabled and cleared, also where the
     // version had ticked it.
     if (m_product.hasBatch) {
-        EnableItem(1128, false);
+        EnableItem(id151::kFromBatch, false);
         m_bFromBatch = 0;
     }
     // The controls are refreshed before the focus moves, so that the version number field,
     // which reads the controls when it gets the focus, sees the cleared check box.
     UpdateData(false);
-    SetFocusItem(1129);
+    SetFocusItem(id151::kVersion);
 }
 
 void CTestStartDlg::OnUnderDos() {
     ShowDosBlock(true);
-    SetFocusItem(1129);
+    SetFocusItem(id151::kVersion);
     if (m_product.hasBatch && Version().batch == Batch::UserChoice)
-        EnableItem(1128, true);
+        EnableItem(id151::kFromBatch, true);
 }
 
 void CTestStartDlg::ShowVersionHelp(Notify code) {
@@ -256,13 +258,15 @@ void CTestStartDlg::OnNext() {
         {m_nOtherMedium < 0, "Bootmedium", "Bitte markieren Sie das Bootmedium.", 0},
         {m_nReproducible < 0, "Nachvollziehbarkeit",
          "Bitte tragen Sie ein, ob der Fehler reproduzierbar ist.", 0},
-        {m_strVersion.empty(), "Angabe Version", m_product.noVersionText, 1129},
-        {v.checkNumberFormat && CharCount(m_strVersion) < 4, "Ungültige Versionsnummer", kBadNumber, 1129},
+        {m_strVersion.empty(), "Angabe Version", m_product.noVersionText, id151::kVersion},
+        {v.checkNumberFormat && CharCount(m_strVersion) < 4, "Ungültige Versionsnummer", kBadNumber,
+         id151::kVersion},
         {v.checkNumberFormat && !SecondCharIsSeparator(m_strVersion), "Ungültige Versionsnummer", kBadNumber,
-         1129},
-        {underDos && m_strDosVersion.empty(), "Angabe Version", "Bitte tragen Sie die DOS-Version ein", 1049},
-        {underDos && m_nDosType < 0, "Angabe DOS-Typ", "Bitte tragen Sie den DOS-Typ ein", 1174},
-        {m_nOtherMedium == 1 && m_strMedium.empty(), "Bootmedium", m_product.noMediumText, 1125},
+         id151::kVersion},
+        {underDos && m_strDosVersion.empty(), "Angabe Version", "Bitte tragen Sie die DOS-Version ein",
+         id151::kDosVersion},
+        {underDos && m_nDosType < 0, "Angabe DOS-Typ", "Bitte tragen Sie den DOS-Typ ein", id151::kDosType},
+        {m_nOtherMedium == 1 && m_strMedium.empty(), "Bootmedium", m_product.noMediumText, id151::kMedium},
     });
 }
 

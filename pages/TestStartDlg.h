@@ -23,8 +23,8 @@ struct StartVersion {
         ForcedOn,   // disabled and ticked
     };
     int version;             // m_nVersion
-    const char* header;      // text of 1085
-    Batch batch;             // check box 1128 "started from an external batch"
+    const char* header;      // text of id151::kHeader
+    Batch batch;             // check box id151::kFromBatch "started from an external batch"
     bool fixedStart;         // self-booting from diskette, nothing else can be chosen
     bool checkNumberFormat;  // the version number must look like "#.##*"
     const char* versionHelp; // info box text for the version number field; nullptr = none
@@ -33,9 +33,9 @@ struct StartVersion {
 // What differs between the products that share the start page.
 struct StartProduct {
     const char* className;
-    const char* versionLabel;   // text of 1118
-    const char* mediumQuestion; // text of 1122
-    bool hasBatch;              // check box 1128 exists for this product
+    const char* versionLabel;   // text of id151::kVersionLabel
+    const char* mediumQuestion; // text of id151::kMediumQuestion
+    bool hasBatch;              // check box id151::kFromBatch exists for this product
     const char* noVersionText;  // refusal text when the version number is empty
     const char* noMediumText;   // refusal text when the other medium is not named
     std::span<const StartVersion> versions;

@@ -3,12 +3,13 @@
 #include <array>
 
 #include "platform/Services.h"
+#include "res/templates/Template138.h"
 
 namespace mirel {
 namespace {
 
 // The edition buttons, in the order of their offsets from the product's base index.
-constexpr std::array<int, 4> kVersionButtons = {1277, 1278, 1279, 1280};
+constexpr std::array<int, 4> kVersionButtons = {id138::kFull, id138::kDemo, id138::kOem, id138::kDealerTest};
 
 struct ProductVersions {
     int product;
@@ -40,7 +41,7 @@ CVersionTypeDlg::CVersionTypeDlg(ReportRecord* pRecord)
     : CPageDlg(138, pRecord), m_strPrompt("Bitte wählen Sie den Versions-Typ Ihres Programmes aus:") {}
 
 void CVersionTypeDlg::DoDataExchange(DataExchange& dx) {
-    dx.Text(1101, m_strPrompt);
+    dx.Text(id138::kPrompt, m_strPrompt);
 }
 
 void CVersionTypeDlg::OnShowWindow() {
@@ -57,23 +58,23 @@ void CVersionTypeDlg::OnShowWindow() {
         }
         m_nPageVersion = row->base;
     }
-    ShowItem(1016, false);
+    ShowItem(id138::kNext, false);
     UpdateData(false);
 }
 
 void CVersionTypeDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1277:
-    case 1278:
-    case 1279:
-    case 1280:
+    case id138::kFull:
+    case id138::kDemo:
+    case id138::kOem:
+    case id138::kDealerTest:
         if (code == Notify::Clicked) {
             if (m_nPageVersion >= 0)
                 m_nPageVersion += id - kVersionButtons[0];
             OnNext();
         }
         break;
-    case 1015:
+    case id138::kCancel:
         if (code == Notify::Clicked)
             OnQuit();
         break;

@@ -23,7 +23,7 @@ class CVersionTypeDlg : public CPageDlg {
     void OnQuit();
 
   private:
-    std::string m_strPrompt; // static 1101
+    std::string m_strPrompt; // static id138::kPrompt
     int m_nPageVersion = -1; // base index of the product plus the offset of the button clicked
 };
 

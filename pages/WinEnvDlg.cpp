@@ -5,6 +5,7 @@
 
 #include "pages/TestStartDlg.h"
 #include "platform/Text.h"
+#include "res/templates/Template152.h"
 
 namespace mirel {
 namespace {
@@ -20,12 +21,13 @@ const WinVersion kVersions[] = {
     {8, "Bitte geben Sie an, unter welcher Umgebung Quorix*Win Demoversion gestartet wurde.", false},
 };
 
-// Entries of list 1136 that belong to the NT family (exact texts).
+// Entries of list id152::kWindows that belong to the NT family (exact texts).
 constexpr std::string_view kNtFamily[] = {"Windows NT 4.0", "Windows 2000", "Windows XP",
                                           "Windows Server 2003"};
 
-// Service pack label and field, and the user-rights controls except check box 1144.
-constexpr int kNtControls[] = {1137, 1139, 1149, 1141, 1142, 1143};
+// Service pack label and field, and the user-rights controls except check box id152::kAdminSame.
+constexpr int kNtControls[] = {id152::kServicePackLabel, id152::kServicePack, id152::kRightsFrame,
+                               id152::kAdminQuestion,    id152::kAdminYes,    id152::kAdminNo};
 
 constexpr const char* kRightsHelp =
     "Durch eingeschränkte Rechte kann es zu Fehlern beim auslesen mancher Systeminformationen kommen.";
@@ -41,18 +43,18 @@ CWinEnvDlg::CWinEnvDlg(ReportRecord* pRecord) : CPageDlg(152, pRecord) {
 }
 
 void CWinEnvDlg::DoDataExchange(DataExchange& dx) {
-    dx.Text(1133, m_strVersion);
-    dx.Check(1147, m_nStartFrom);
-    dx.Text(1148, m_strMedium, 30);
-    dx.ListText(1136, m_strOs);
-    dx.Text(1139, m_strServicePack, 20);
-    dx.Text(1049, m_strIeVersion, 20);
-    dx.Radio(1142, m_nAdmin);
-    dx.Check(1144, m_bAdminSame);
-    dx.Text(1146, m_strBatch, 150);
-    dx.Radio(1177, m_nReproducible);
-    dx.Text(1150, m_strNote, 200);
-    dx.Text(1171, m_strInfo, 250);
+    dx.Text(id152::kVersion, m_strVersion);
+    dx.Check(id152::kStartFrom, m_nStartFrom);
+    dx.Text(id152::kMedium, m_strMedium, 30);
+    dx.ListText(id152::kWindows, m_strOs);
+    dx.Text(id152::kServicePack, m_strServicePack, 20);
+    dx.Text(id152::kIeVersion, m_strIeVersion, 20);
+    dx.Radio(id152::kAdminYes, m_nAdmin);
+    dx.Check(id152::kAdminSame, m_bAdminSame);
+    dx.Text(id152::kBatch, m_strBatch, 150);
+    dx.Radio(id152::kIdentical, m_nReproducible);
+    dx.Text(id152::kNote, m_strNote, 200);
+    dx.Text(id152::kInfoBox, m_strInfo, 250);
 }
 
 void CWinEnvDlg::OnShowWindow() {
@@ -71,16 +73,16 @@ void CWinEnvDlg::OnShowWindow() {
     m_nReproducible = r.m_nWinReproducible;
 
     if (m_nStartFrom != 0)
-        EnableItem(1148, true);
+        EnableItem(id152::kMedium, true);
     if (IsNtFamily(m_strOs))
         EnableNtControls(true);
     for (const WinVersion& v : kVersions) {
         if (v.version != r.m_nVersion)
             continue;
-        SetItemText(1101, v.header);
+        SetItemText(id152::kHeader, v.header);
         if (!v.batch) {
-            EnableItem(1145, false);
-            EnableItem(1146, false);
+            EnableItem(id152::kBatchLabel, false);
+            EnableItem(id152::kBatch, false);
             m_strBatch.clear();
         }
     }
@@ -90,28 +92,28 @@ void CWinEnvDlg::OnShowWindow() {
 
 void CWinEnvDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1147:
+    case id152::kStartFrom:
         if (code == Notify::Clicked) {
             // The medium name stays when the check box is cleared; it is still saved.
             UpdateData(true);
-            EnableItem(1148, m_nStartFrom != 0);
+            EnableItem(id152::kMedium, m_nStartFrom != 0);
             UpdateData(false);
         }
         return;
-    case 1136:
+    case id152::kWindows:
         if (code == Notify::SelChange)
             OnWindowsVersion();
         return;
-    case 1142:
-    case 1143:
+    case id152::kAdminYes:
+    case id152::kAdminNo:
         if (code == Notify::Clicked)
             OnAdminAnswer();
         return;
-    case 1177:
-    case 1178:
-    case 1179:
+    case id152::kIdentical:
+    case id152::kSimilar:
+    case id152::kNotReproducible:
         if (code == Notify::Clicked)
-            SetInfo(kReproducibleHelp[id - 1177]);
+            SetInfo(kReproducibleHelp[id - id152::kIdentical]);
         return;
     default:
         break;
@@ -122,7 +124,7 @@ void CWinEnvDlg::OnCommand(int id, Notify code) {
 void CWinEnvDlg::EnableNtControls(bool nt) {
     for (int id : kNtControls)
         EnableItem(id, nt);
-    EnableItem(1144, nt && m_nAdmin == 1);
+    EnableItem(id152::kAdminSame, nt && m_nAdmin == 1);
 }
 
 void CWinEnvDlg::OnWindowsVersion() {
@@ -138,11 +140,11 @@ void CWinEnvDlg::OnWindowsVersion() {
 }
 
 void CWinEnvDlg::OnAdminAnswer() {
-    // One refresh after all changes, so that the cleared check box 1144 is not read back.
+    // One refresh after all changes, so that the cleared check box id152::kAdminSame is not read back.
     UpdateData(true);
     if (m_nAdmin == 0)
         m_bAdminSame = 0;
-    EnableItem(1144, m_nAdmin == 1);
+    EnableItem(id152::kAdminSame, m_nAdmin == 1);
     m_strInfo = kRightsHelp;
     UpdateData(false);
 }
@@ -153,16 +155,19 @@ void CWinEnvDlg::OnNext() {
     constexpr const char* kIncomplete = "Unvollständige Angaben";
     // Texts are tested as typed, except the service pack, where blanks only count as empty.
     NextAfterChecks({
-        {m_strVersion.empty(), kIncomplete, "Bitte tragen Sie die Quorix*Win Versionsnummer ein.", 1133},
-        {m_strOs.empty(), kIncomplete, "Bitte wählen Sie Ihre Windows-Version aus.", 1136},
+        {m_strVersion.empty(), kIncomplete, "Bitte tragen Sie die Quorix*Win Versionsnummer ein.",
+         id152::kVersion},
+        {m_strOs.empty(), kIncomplete, "Bitte wählen Sie Ihre Windows-Version aus.", id152::kWindows},
         {m_strIeVersion.empty(), kIncomplete, "Bitte tragen Sie die Version Ihres Internet Explorers ein.",
-         1049},
+         id152::kIeVersion},
         {m_nStartFrom != 0 && m_strMedium.empty(), "Angabe Medium",
-         "Bitte tragen Sie ein von welchem Medium Quorix*Win gestartet wurde.", 1148},
-        {nt && m_nAdmin < 0, "Rechtevergabe", "Bitte selektrieren Sie Ihre Administratorrechte", 1142},
+         "Bitte tragen Sie ein von welchem Medium Quorix*Win gestartet wurde.", id152::kMedium},
+        {nt && m_nAdmin < 0, "Rechtevergabe", "Bitte selektrieren Sie Ihre Administratorrechte",
+         id152::kAdminYes},
         {nt && IsBlank(m_strServicePack), "Service Pack",
-         "Bitte tragen Sie den installierten Service Pack ein", 1139},
-        {m_nReproducible < 0, kIncomplete, "Bitte tragen Sie ein ob der Fehler reproduzierbar ist.", 1177},
+         "Bitte tragen Sie den installierten Service Pack ein", id152::kServicePack},
+        {m_nReproducible < 0, kIncomplete, "Bitte tragen Sie ein ob der Fehler reproduzierbar ist.",
+         id152::kIdentical},
     });
 }
 

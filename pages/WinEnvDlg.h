@@ -24,7 +24,7 @@ class CWinEnvDlg : public CPageDlg {
     void SaveToRecord() override;
 
   private:
-    // Service pack and user rights are asked for the NT family only; 1144 also needs "Nein".
+    // Service pack and user rights are asked for the NT family only; id152::kAdminSame also needs "Nein".
     void EnableNtControls(bool nt);
     void OnWindowsVersion();
     void OnAdminAnswer();
@@ -32,7 +32,7 @@ class CWinEnvDlg : public CPageDlg {
     std::string m_strVersion;
     int m_nStartFrom = 0; // 1 = started from the medium in m_strMedium
     std::string m_strMedium;
-    std::string m_strOs; // text of the chosen entry of list 1136
+    std::string m_strOs; // text of the chosen entry of list id152::kWindows
     std::string m_strServicePack;
     std::string m_strIeVersion;
     int m_nAdmin = -1; // 0 yes, 1 no

@@ -18,8 +18,11 @@ int Dialog::DoModal() {
     m_nFocus = 0;
     UpdateData(false);
     m_pWnd->ShowFocus(0);
-    m_pWnd->Open();
+    // As the classic show-window notification, the page's show handling (its caption, its
+    // place, its controls) comes before the window appears, so it appears where it belongs.
     OnShowWindow();
+    if (IsOpen())
+        m_pWnd->Open();
     // As the classic dialog manager, the first focus goes to a control like every other focus
     // change, with its notification, once the page has set itself up (unless it placed the
     // focus itself).
@@ -249,37 +252,37 @@ bool Dialog::Usable(const ControlTemplate& c) const {
 }
 
 int Dialog::TabStopEntry(std::size_t index) const {
+    // Tab reaches every control a user can act on, in template order: buttons, check boxes,
+    // edits (read-only ones too, to read and copy them) and lists, a picture that acts as a
+    // button, and a radio group as one stop. The template's tab-stop marks choose where the
+    // focus starts when a page opens.
     const ControlTemplate& t = m_pTemplate->controls[index];
-    if (t.id <= 0)
+    if (t.id <= 0 || SkipsTab(t.id) || (t.kind != ControlKind::RadioButton && !Usable(t)))
         return 0;
     switch (t.kind) {
     case ControlKind::PushButton:
     case ControlKind::CheckBox:
     case ControlKind::Edit:
     case ControlKind::ComboBox:
-        return (t.style & kTabStop) != 0 && Usable(t) ? t.id : 0;
+        return t.id;
     case ControlKind::Picture:
-        return (t.style & (kNotify | kTabStop)) == (kNotify | kTabStop) && Usable(t) ? t.id : 0;
+        return (t.style & (kNotify | kTabStop)) == (kNotify | kTabStop) ? t.id : 0;
     case ControlKind::RadioButton: {
-        // One stop for the whole group, entered at its checked button, else at its first; the
-        // group is reached at the place of its first member.
+        // The group is one stop at the place of its first member, entered at its checked
+        // button, else at its first usable one.
         const std::vector<int> group = m_pTemplate->RadioGroup(t.id);
         if (group.empty() || group.front() != t.id)
             return 0;
-        bool stop = false;
         int first = 0;
-        int checked = 0;
         for (int member : group) {
-            const ControlTemplate& m = *m_pTemplate->Find(member);
-            stop = stop || (m.style & kTabStop) != 0;
-            if (!Usable(m))
+            if (!Usable(*m_pTemplate->Find(member)))
                 continue;
+            if (m_pWnd->GetCheck(member) != 0)
+                return member;
             if (first == 0)
                 first = member;
-            if (checked == 0 && m_pWnd->GetCheck(member) != 0)
-                checked = member;
         }
-        return !stop ? 0 : checked != 0 ? checked : first;
+        return first;
     }
     default:
         return 0; // static texts, group boxes and rectangles never take the focus
@@ -403,9 +406,7 @@ bool Dialog::DialogMnemonic(char32_t letter) {
         const std::ptrdiff_t i = from < 0 ? step - 1 : (from + step) % n;
         const ControlTemplate& t = controls[static_cast<std::size_t>(i)];
         const bool label = t.kind == ControlKind::Static || t.kind == ControlKind::GroupBox;
-        const bool button = t.kind == ControlKind::PushButton || t.kind == ControlKind::RadioButton ||
-                            t.kind == ControlKind::CheckBox;
-        if ((!label && !button) || (button && t.id <= 0) || (t.style & kNoPrefix) != 0)
+        if (!HasMnemonicLabel(t))
             continue;
         const std::string text = t.id > 0 ? m_pWnd->GetText(t.id) : t.text;
         if (MnemonicOf(text) != letter || !Usable(t))

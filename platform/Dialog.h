@@ -42,6 +42,11 @@ class Dialog {
     // The control that takes the focus when the page has opened: the first visible, enabled
     // tab stop that is not a picture; 0 = none.
     virtual int InitialFocus() const;
+    // A control that Tab passes by although a user could act on it.
+    virtual bool SkipsTab(int id) const {
+        (void)id;
+        return false;
+    }
 
     // true: controls -> members; false: members -> controls.
     bool UpdateData(bool saveAndValidate = true);

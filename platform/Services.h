@@ -14,8 +14,10 @@ namespace mirel {
 // Result of writing a file.
 enum class WriteStatus {
     Ok,
-    OpenFailed,  // the file could not be created or opened for writing
-    CloseFailed, // writing, flushing, closing or replacing failed after the file was opened
+    OpenFailed,  // the system refused to create or open the file for writing (or, for a device or
+                 // pipe, it was reached through another user's link); nothing was changed
+    CloseFailed, // writing, syncing, closing or replacing failed after the file was opened (a full
+                 // disk, the file-size limit, a pipe's reader that went away)
 };
 
 // Result of reading a whole file.
@@ -47,12 +49,13 @@ class Services {
     virtual std::optional<std::string> OpenFileDialog(const std::string& filter,
                                                       const std::string& defaultExt) = 0;
 
-    // Hands a URL (for example a mailto: URL) to the desktop.
-    virtual void ShellOpen(const std::string& url) = 0;
+    // Hands a URL (for example a mailto: URL) to the desktop; false when no program took it.
+    virtual bool ShellOpen(const std::string& url) = 0;
 
     virtual LocalTime Now() = 0;
 
-    // Writes `bytes` to `path` so that a failure never destroys an earlier file there.
+    // Writes `bytes` to `path` as a plain open for writing allows, so that a failure never destroys
+    // an earlier file there (the rule is at the code, platform/Files.cpp).
     virtual WriteStatus WriteFile(const std::string& path, const std::string& bytes);
     // Reads a whole file of at most `maxBytes` bytes.
     virtual ReadResult ReadFile(const std::string& path, std::size_t maxBytes);
@@ -65,5 +68,10 @@ Services& GetServices();
 // Ends the process through the installed services.
 [[noreturn]] void EndProcess(int code);
 void SetServices(Services* services);
+
+// Makes SIGPIPE (the reader of a pipe went away) and SIGXFSZ (over the file-size limit) harmless
+// for the whole process: a write then fails with EPIPE or EFBIG, which the save reports, instead
+// of ending the program and losing what the user typed. Every program calls it at its start.
+void KeepWriteSignalsHarmless();
 
 } // namespace mirel

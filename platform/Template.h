@@ -55,6 +55,22 @@ struct ControlTemplate {
     std::string name{};               // accessible name (defaults to the label text)
 };
 
+// Whether the label of `t` may carry an '&' mnemonic that the dialog's mnemonic search finds.
+inline bool HasMnemonicLabel(const ControlTemplate& t) {
+    switch (t.kind) {
+    case ControlKind::Static:
+        return (t.style & kNoPrefix) == 0;
+    case ControlKind::GroupBox:
+        return true;
+    case ControlKind::PushButton:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+        return t.id > 0;
+    default:
+        return false;
+    }
+}
+
 struct DialogTemplate {
     int id = 0;
     std::string caption;

@@ -49,7 +49,7 @@ class Window {
     virtual void MoveTo(int x, int y) = 0;
     virtual void SetIcon(int iconId) = 0;
 
-    // Makes the window visible (before the page's show handling).
+    // Makes the window visible, once the page has finished its show handling.
     virtual void Open() = 0;
     // Hides or shows the whole window again while it stays open.
     virtual void SetWindowVisible(bool visible) = 0;

@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 #include "report/BuildReport.h"
 #include "report/TextConvert.h"
+#include "res/templates/Template160.h"
 
 namespace mirel {
 namespace {
@@ -47,14 +48,25 @@ std::string FileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// A file name takes at most 255 bytes (in UTF-8 on Linux; on Windows 255 characters, never more
+// than the UTF-8 bytes). The save dialog adds ".txt" to a name without an extension, so the
+// proposed name leaves room for it.
+constexpr std::size_t kMaxProposedBytes = 255 - 4;
+
 // "Report von " + company, with every character that a file name on Linux or Windows cannot
-// hold replaced by "_".
+// hold replaced by "_", cut at a character's start to fit a file system.
 std::string ProposedName(const std::string& company) {
     std::string name = "Report von " + company;
     for (char& c : name) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7F || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
             c = '_';
+    }
+    if (name.size() > kMaxProposedBytes) {
+        std::size_t cut = kMaxProposedBytes;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) // a continuation byte
+            --cut;
+        name.resize(cut);
     }
     return name;
 }
@@ -69,18 +81,18 @@ std::string ReportFileBytes(const std::string& text) {
 } // namespace
 
 void CReportDlg::DoDataExchange(DataExchange& dx) {
-    dx.Text(1171, m_strInfo, 400);
-    dx.Text(1206, m_strStatus, 500);
-    dx.Text(1210, m_strHint, 500);
+    dx.Text(id160::kInfoBox, m_strInfo, 400);
+    dx.Text(id160::kStatus, m_strStatus, 500);
+    dx.Text(id160::kHint, m_strHint, 500);
     // The report box may hold many megabytes: it is only written when its text differs, so a
     // refresh of the other controls keeps the user's place in it. Writing clears the box's
     // modified flag; an unchanged box has it cleared all the same.
     if (dx.Saving()) {
-        m_strReportText = GetItemText(1207);
-    } else if (GetItemText(1207) != m_strReportText) {
-        SetItemText(1207, m_strReportText);
+        m_strReportText = GetItemText(id160::kReport);
+    } else if (GetItemText(id160::kReport) != m_strReportText) {
+        SetItemText(id160::kReport, m_strReportText);
     } else {
-        SetModify(1207, false);
+        SetModify(id160::kReport, false);
     }
 }
 
@@ -95,19 +107,19 @@ void CReportDlg::OnShowWindow() {
 
 void CReportDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1205:
+    case id160::kSave:
         if (code == Notify::Clicked)
             SaveReport();
         break;
-    case 1208:
+    case id160::kEdit:
         if (code == Notify::Clicked)
             OnEditReport();
         break;
-    case 1209:
+    case id160::kAppend:
         if (code == Notify::Clicked)
             OnAppendFile();
         break;
-    case 1207:
+    case id160::kReport:
         if (code == Notify::SetFocus)
             OnReportFocus();
         else if (code == Notify::Change)
@@ -121,16 +133,16 @@ void CReportDlg::OnCommand(int id, Notify code) {
 
 void CReportDlg::SyncModifiedFlag(bool toMember) {
     if (toMember)
-        m_bUnsaved = GetModify(1207) ? 1 : 0;
+        m_bUnsaved = GetModify(id160::kReport) ? 1 : 0;
     else
-        SetModify(1207, m_bUnsaved != 0);
+        SetModify(id160::kReport, m_bUnsaved != 0);
 }
 
 void CReportDlg::RebuildReport() {
     UpdateData(true);
     m_strReport = BuildReport(*m_pRecord, GetServices().Now());
     m_strReportText = m_strReport;
-    SetModify(1207, true);
+    SetModify(id160::kReport, true);
     SyncModifiedFlag(true);
     UpdateData(false);
 }
@@ -138,7 +150,7 @@ void CReportDlg::RebuildReport() {
 CReportDlg::SaveResult CReportDlg::SaveReport() {
     UpdateData(true);
     SyncModifiedFlag(false);
-    if (!GetModify(1207)) {
+    if (!GetModify(id160::kReport)) {
         m_strStatus = "Keine Änderung vorhanden";
         UpdateData(false);
         return SaveResult::NoChange;
@@ -172,17 +184,17 @@ CReportDlg::SaveResult CReportDlg::SaveReport() {
     // Only a text that is in its file counts as saved; after a failure it stays unsaved, so the
     // next Save writes it again and Next asks before it is lost.
     if (result == SaveResult::Saved) {
-        SetModify(1207, false);
+        SetModify(id160::kReport, false);
         SyncModifiedFlag(true);
     }
-    SetReadOnly(1207, true);
+    SetReadOnly(id160::kReport, true);
     UpdateData(false);
     return result;
 }
 
 void CReportDlg::OnEditReport() {
-    SetReadOnly(1207, false);
-    SetFocusItem(1207);
+    SetReadOnly(id160::kReport, false);
+    SetFocusItem(id160::kReport);
 }
 
 void CReportDlg::OnReportFocus() {
@@ -215,7 +227,7 @@ void CReportDlg::OnAppendFile() {
     AppendConvertedFile(std::move(file.bytes), m_strReportText);
 
     m_strStatus = "Die Datei \"" + name + "\" wurde dem Report hinzugefügt.";
-    SetModify(1207, true);
+    SetModify(id160::kReport, true);
     SyncModifiedFlag(true);
     UpdateData(false);
 }
@@ -229,7 +241,7 @@ void CReportDlg::LeavePage(bool back) {
 
 void CReportDlg::OnBack() {
     SyncModifiedFlag(false);
-    if (GetModify(1207)) {
+    if (GetModify(id160::kReport)) {
         const MsgAnswer answer = GetServices().MessageBox(
             "Änderungen speichern",
             "Der Report wurden noch nicht gespeichert. Wenn Sie zurückgehen, werden die von Ihnen gemachten "
@@ -259,7 +271,7 @@ void CReportDlg::OnNext() {
         return;
     }
     SyncModifiedFlag(false);
-    if (GetModify(1207)) {
+    if (GetModify(id160::kReport)) {
         services.Beep(BeepKind::Question);
         const MsgAnswer answer = services.MessageBox(
             "Änderungen speichern",

@@ -47,9 +47,9 @@ class CReportDlg : public CPageDlg {
     int m_bUnsaved = 0;          // 1 = the report text holds changes that are in no file yet
     std::string m_strFilePath;   // file of the last successful save; empty before
     std::string m_strReport;     // the text as built from the record
-    std::string m_strStatus;     // status line 1206
-    std::string m_strReportText; // report box 1207
-    std::string m_strHint;       // hint box 1210
+    std::string m_strStatus;     // status line id160::kStatus
+    std::string m_strReportText; // report box id160::kReport
+    std::string m_strHint;       // hint box id160::kHint
 };
 
 } // namespace mirel

@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/Text.h"
 #include "report/MailUrl.h"
+#include "res/templates/Template165.h"
 
 namespace mirel {
 namespace {
@@ -27,13 +28,23 @@ const char* const kHint = "Falls Sie den Report mit einem anderen Programm verse
                           "Ihrer E-Mail. Denn Nur so ist "
                           "gewährleistet, dass Ihre Support-Anfrage auch am richtigen Platz ankommt.";
 
+// Shown when the desktop has no program for the mailto: URL: the user writes the mail by hand.
+const char* const kNoMailCaption = "E-Mail verschicken";
+std::string NoMailText(const std::string& subject) {
+    return std::string("Es konnte kein E-Mail-Programm gestartet werden.\n\n"
+                       "Bitte schreiben Sie die E-Mail selbst an:\n") +
+           kSupportAddress + "\n\nmit dem Betreff:\n" + subject +
+           "\n\nFügen Sie der E-Mail bitte den Report an. Adresse und Betreff können Sie aus den "
+           "Feldern dieser Seite kopieren.";
+}
+
 } // namespace
 
 void CSendMailDlg::DoDataExchange(DataExchange& dx) {
-    dx.Text(1171, m_strInfo, 400);
-    dx.Text(1226, m_strSubjectBox, 250);
-    dx.Text(1231, m_strAddressBox, 250);
-    dx.Text(1230, m_strHint, 500);
+    dx.Text(id165::kInfoBox, m_strInfo, 400);
+    dx.Text(id165::kSubject, m_strSubjectBox, 250);
+    dx.Text(id165::kAddress, m_strAddressBox, 250);
+    dx.Text(id165::kHint, m_strHint, 500);
 }
 
 void CSendMailDlg::OnShowWindow() {
@@ -53,22 +64,26 @@ void CSendMailDlg::OnShowWindow() {
 
 void CSendMailDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1016:
+    case id165::kFinish:
         if (code == Notify::Clicked)
             OnFinish();
         break;
-    case 1235:
+    case id165::kSendMail:
         if (code == Notify::Clicked)
             OnSendMail();
         break;
     default:
-        CPageDlg::OnCommand(id, code); // the info box hands its focus to 1016
+        CPageDlg::OnCommand(id, code); // the info box hands its focus to id165::kFinish
         break;
     }
 }
 
 void CSendMailDlg::OnSendMail() {
-    GetServices().ShellOpen(MailUrl(kSupportAddress, m_strSubject, kMailBody));
+    if (GetServices().ShellOpen(MailUrl(kSupportAddress, m_strSubject, kMailBody)))
+        return;
+    // Nothing took the URL: say so, with address and subject, and leave the focus on the subject
+    // box so that the line can be copied from there.
+    Refuse(kNoMailCaption, NoMailText(m_strSubject), id165::kSubject);
 }
 
 void CSendMailDlg::OnFinish() {

@@ -1,6 +1,8 @@
 // The final page: the report is ready; a button opens the user's mail program with a message
 // to support (address, subject and a short body filled in), and two boxes show the subject and
-// the address for copying. Finishing the page, or closing it, ends the program.
+// the address for copying. When the desktop has no program for the mail, a message gives the
+// address and the subject for writing it by hand. Finishing the page, or closing it, ends the
+// program.
 #pragma once
 
 #include <string>
@@ -29,9 +31,9 @@ class CSendMailDlg : public CPageDlg {
     void OnFinish();
 
     std::string m_strSubject;    // the mail subject line
-    std::string m_strSubjectBox; // subject box 1226
-    std::string m_strAddressBox; // address box 1231
-    std::string m_strHint;       // hint box 1230
+    std::string m_strSubjectBox; // subject box id165::kSubject
+    std::string m_strAddressBox; // address box id165::kAddress
+    std::string m_strHint;       // hint box id165::kHint
 };
 
 } // namespace mirel

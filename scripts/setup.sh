@@ -3,7 +3,8 @@
 set -eu
 packages="cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
 fonts-liberation libgtest-dev libgmock-dev googletest libbenchmark-dev clang libclang-rt-14-dev
-clang-tidy cppcheck dpkg-dev file"
+clang-tidy cppcheck dpkg-dev file lintian appstream desktop-file-utils xvfb openbox xdotool
+x11-utils"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,9 +1,13 @@
 #include "pages/common/ExceptionPageDlg.h"
+#include "res/templates/Template133.h"
+#include "res/templates/Template136.h"
 
 namespace mirel {
 namespace {
 
-constexpr int kScreenshotBox = 1234;
+// Both exception templates have the screenshot check box under the same id.
+constexpr int kScreenshotBox = id133::kScreenshot;
+static_assert(id136::kScreenshot == kScreenshotBox);
 
 } // namespace
 
@@ -16,7 +20,7 @@ CExceptionPageDlg::CExceptionPageDlg(int templateId, ReportRecord* pRecord, std:
 void CExceptionPageDlg::DoDataExchange(DataExchange& dx) {
     for (std::size_t i = 0; i < m_fields.size(); ++i)
         dx.Text(m_fields[i].control, m_astrValue[i], m_fields[i].limit);
-    dx.Text(1171, m_strInfo, 400);
+    dx.Text(idframe::kInfoBox, m_strInfo, 400);
     dx.Check(kScreenshotBox, m_bScreenshot);
 }
 

@@ -39,7 +39,7 @@ class CExceptionPageDlg : public CPageDlg {
     virtual void BuildExceptionBlock() = 0;
 
     std::vector<std::string> m_astrValue; // as in the record
-    int m_bScreenshot = 0;                // check box 1234
+    int m_bScreenshot = 0;                // the screenshot check box
 
   private:
     void OnScreenshot();

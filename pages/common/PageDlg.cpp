@@ -1,6 +1,7 @@
 #include "pages/common/PageDlg.h"
 
 #include "platform/Services.h"
+#include "res/templates/FrameIds.h"
 
 namespace mirel {
 
@@ -33,17 +34,17 @@ void CPageDlg::OnClose() {
 
 void CPageDlg::OnCommand(int id, Notify code) {
     switch (id) {
-    case 1016:
+    case idframe::kNext:
         if (code == Notify::Clicked)
             OnNext();
         break;
-    case 1015:
+    case idframe::kBack:
         if (code == Notify::Clicked)
             OnBack();
         break;
-    case 1171:
-        if (code == Notify::SetFocus && !m_bInfoBoxKeepsFocus && HasControl(1016))
-            SetFocusItem(1016);
+    case idframe::kInfoBox:
+        if (code == Notify::SetFocus && !m_bInfoBoxKeepsFocus && HasControl(idframe::kNext))
+            SetFocusItem(idframe::kNext);
         break;
     default:
         break;

@@ -8,6 +8,7 @@
 
 #include "platform/Dialog.h"
 #include "report/ReportRecord.h"
+#include "res/templates/FrameIds.h"
 
 namespace mirel {
 
@@ -20,6 +21,8 @@ class CPageDlg : public Dialog {
     void OnOK() override {}     // Enter without a usable default button does nothing
     void OnCancel() override {} // Escape never closes a page
     void OnCommand(int id, Notify code) override;
+    // Tab passes by the info box that hands its focus on: it is reached with the mouse only.
+    bool SkipsTab(int id) const override { return id == idframe::kInfoBox && !m_bInfoBoxKeepsFocus; }
 
   protected:
     // Caption from the record's title, placement at the last page's position, icon 128.
@@ -51,7 +54,7 @@ class CPageDlg : public Dialog {
     void SetInfo(const std::string& text);
 
     ReportRecord* m_pRecord;
-    std::string m_strInfo;             // text of the info box 1171 (pages that have one bind it)
+    std::string m_strInfo;             // text of the info box idframe::kInfoBox (pages that have one bind it)
     bool m_bInfoBoxKeepsFocus = false; // the Windows environment page lets the info box keep it
 };
 

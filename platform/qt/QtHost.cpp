@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
@@ -14,7 +13,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStyleFactory>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QUrl>
 #include <cstdlib>
@@ -33,13 +31,12 @@ namespace mirel::qt {
 namespace {
 
 // The program keeps no settings, but Qt's file dialog stores its history in the user's
-// settings (QtProject.conf). Those writes go to a folder of our own that is removed when the
-// process ends, by std::exit as well: it lives as long as the program's statics.
+// settings (QtProject.conf). Those settings are placed below /dev/null, a device for every user,
+// where no folder can ever be made, not even by root: Qt reads nothing there and its writes fail
+// quietly, so nothing is left behind anywhere, however the process ends.
 void KeepNoSettings() {
-    static const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/mirel-settings-XXXXXX"));
-    const QString path = folder.isValid() ? folder.path() : QStringLiteral("/nonexistent");
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, path);
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
 class Environment : public QtEnvironment {
@@ -51,7 +48,9 @@ class Environment : public QtEnvironment {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setApplicationName(QStringLiteral("Mirel"));
         QApplication::setDesktopFileName(QStringLiteral("mirel"));
-        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        // The desktop's general font when its theme (qt6ct, a desktop's own) sets one; the
+        // pages' dialog units follow it.
+        QApplication::setFont(PageFont(QApplication::font()));
         // The program speaks German whatever the desktop's language: Qt's own texts (message
         // box and file dialog buttons, the edits' context menus, key names) and its dates and
         // numbers.
@@ -80,7 +79,10 @@ class QtServices : public Services {
                          MsgIcon icon, int defaultButton) override {
         QMessageBox box(DialogParent());
         box.setWindowTitle(ToQString(caption));
+        // Plain text that the user can select: a message may carry a path or a mail subject.
+        box.setTextFormat(Qt::PlainText);
         box.setText(ToQString(text));
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         box.setIcon(icon == MsgIcon::Information ? QMessageBox::Information
                     : icon == MsgIcon::Question  ? QMessageBox::Question
                                                  : QMessageBox::Warning);
@@ -139,8 +141,8 @@ class QtServices : public Services {
         return Run(dialog, filter, defaultExt, std::string());
     }
 
-    void ShellOpen(const std::string& url) override {
-        QDesktopServices::openUrl(
+    bool ShellOpen(const std::string& url) override {
+        return QDesktopServices::openUrl(
             QUrl::fromEncoded(QByteArray(url.data(), static_cast<qsizetype>(url.size()))));
     }
 

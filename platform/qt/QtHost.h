@@ -16,8 +16,9 @@ class QtEnvironment {
     virtual Host& GetHost() = 0;
 };
 
-// Creates the QApplication (Fusion style, Liberation Sans 8 pt, Qt's own German texts, window
-// icon 128) and the host. `argc` and `argv` must outlive the environment.
+// Creates the QApplication (Fusion style, the desktop's palette and general font or else
+// Liberation Sans 8 pt, Qt's own German texts, window icon 128) and the host. `argc` and `argv` must outlive
+// the environment.
 std::unique_ptr<QtEnvironment> CreateEnvironment(int& argc, char** argv);
 
 // The services of the interactive program. Needs a running environment.

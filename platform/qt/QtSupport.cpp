@@ -1,5 +1,8 @@
 #include "platform/qt/QtSupport.h"
 
+#include <QFontMetricsF>
+#include <cmath>
+
 #include "platform/Text.h"
 
 namespace mirel::qt {
@@ -80,19 +83,37 @@ QChar MnemonicOf(const QString& text) {
     return {};
 }
 
-QRect PxRect(const ControlTemplate& t) {
-    return {DluToPxX(t.x), DluToPxY(t.y), DluToPxX(t.cx), DluToPxY(t.cy)};
+DialogUnits UnitsOf(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const qreal letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    // The classic height counts whole pixels above and below the base line.
+    const qreal height = std::ceil(metrics.ascent()) + std::ceil(metrics.descent());
+    return {std::max(1, static_cast<int>(std::lround(letters / 52))), std::max(1, static_cast<int>(height))};
 }
 
-TextRoom RoomOf(const std::vector<ControlTemplate>& controls, std::size_t index, int windowWidth) {
+QFont PageFont(const QFont& appFont) {
+    // Without a desktop theme Qt falls back to "Sans Serif" 9 pt; that is no choice of the user.
+    const bool fallback = appFont.family() == QStringLiteral("Sans Serif") && appFont.pointSize() == 9;
+    if (fallback || appFont.pointSizeF() <= 0)
+        return QFont(QStringLiteral("Liberation Sans"), 8);
+    return appFont;
+}
+
+QRect PxRect(const ControlTemplate& t, const DialogUnits& units) {
+    return units.Rect(t);
+}
+
+TextRoom RoomOf(const std::vector<ControlTemplate>& controls, std::size_t index, int windowWidth,
+                const DialogUnits& units) {
     constexpr int kGap = 3;   // free pixels kept before a neighbour and the window's edge
     constexpr int kFrame = 4; // free pixels kept inside a group box's frame lines
-    const QRect r = PxRect(controls[index]);
+    const QRect r = PxRect(controls[index], units);
     const int rRight = r.x() + r.width();
     TextRoom room{std::min(r.x(), kGap), std::max(rRight, windowWidth - kGap)};
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlTemplate& o = controls[i];
-        const QRect q = PxRect(o);
+        const QRect q = PxRect(o, units);
         if (i == index || q.isEmpty() || q.y() >= r.y() + r.height() || q.y() + q.height() <= r.y())
             continue; // no row in common
         const int qRight = q.x() + q.width();

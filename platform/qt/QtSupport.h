@@ -42,8 +42,25 @@ QString PlainLabel(const QString& text);
 // The character a label's '&' marks, in lower case; a null QChar when there is none.
 QChar MnemonicOf(const QString& text);
 
+// Dialog units of a page in pixels, as the classic dialog manager takes them from the dialog's
+// font: the base width is the average width of the letters "A".."Z" and "a".."z", the base
+// height the font's height; one unit is a quarter of the base width across and an eighth of
+// the base height down.
+struct DialogUnits {
+    int baseX = 6;
+    int baseY = 13;
+    int X(int dlu) const { return (dlu * baseX + 2) / 4; }
+    int Y(int dlu) const { return (dlu * baseY + 4) / 8; }
+    QRect Rect(const ControlTemplate& t) const { return {X(t.x), Y(t.y), X(t.cx), Y(t.cy)}; }
+};
+DialogUnits UnitsOf(const QFont& font);
+
+// The font pages are drawn in: the desktop's general font when its theme sets one, else
+// Liberation Sans 8 pt. `appFont` is the application's font as the platform theme left it.
+QFont PageFont(const QFont& appFont);
+
 // A template rectangle in pixels.
-QRect PxRect(const ControlTemplate& t);
+QRect PxRect(const ControlTemplate& t, const DialogUnits& units);
 
 // How far, in pixels from the window's left edge, the text of control `index` may reach to the
 // left and to the right: up to the next control on its rows, inside the frame of a group box
@@ -52,7 +69,8 @@ struct TextRoom {
     int left;
     int right; // exclusive
 };
-TextRoom RoomOf(const std::vector<ControlTemplate>& controls, std::size_t index, int windowWidth);
+TextRoom RoomOf(const std::vector<ControlTemplate>& controls, std::size_t index, int windowWidth,
+                const DialogUnits& units);
 
 // Where and how a text is drawn so that it fits: `fits(font, width)` tells whether the text in
 // `font` fits a rectangle `width` wide. The rectangle keeps its place when the text fits;

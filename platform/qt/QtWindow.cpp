@@ -36,6 +36,7 @@
 #include "platform/Agent.h"
 #include "platform/Dialog.h"
 #include "platform/Text.h"
+#include "platform/qt/QtAccessibility.h"
 #include "platform/qt/QtInput.h"
 #include "platform/qt/QtSupport.h"
 
@@ -100,10 +101,12 @@ template <class Button> class WholeAreaButton : public Button {
     bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
 };
 
-// Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics.
+// Static text as the classic static control draws it: word wrap, line breaks, '&' mnemonics
+// (unless `literal`: then an '&' is shown as it stands).
 class StaticText : public Clickable {
   public:
-    StaticText(QWidget* parent, Qt::Alignment align) : Clickable(parent), m_align(align) {}
+    StaticText(QWidget* parent, Qt::Alignment align, bool literal)
+        : Clickable(parent), m_align(align), m_mnemonic(literal ? 0 : int(Qt::TextShowMnemonic)) {}
     // `rect` is the template's rectangle, `room` how far the text may reach beside it.
     void Place(const QRect& rect, TextRoom room) {
         m_rect = rect;
@@ -115,7 +118,7 @@ class StaticText : public Clickable {
         Fit();
         update();
     }
-    int Flags() const { return int(m_align | Qt::AlignTop) | Qt::TextWordWrap | Qt::TextShowMnemonic; }
+    int Flags() const { return int(m_align | Qt::AlignTop) | Qt::TextWordWrap | m_mnemonic; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -149,6 +152,7 @@ class StaticText : public Clickable {
     }
 
     Qt::Alignment m_align;
+    int m_mnemonic;
     QString m_text;
     QRect m_rect;
     TextRoom m_room{0, 0};
@@ -224,24 +228,28 @@ class Picture : public Clickable {
     QPixmap m_pixmap;
 };
 
-// Filled or framed rectangle.
+// Filled or framed rectangle. The white header is white in every colour scheme (what lies on
+// it takes dark colours of its own); frames take their colour from the palette.
 class Rectangle : public QWidget {
   public:
-    Rectangle(QWidget* parent, QColor fill, QColor frame) : QWidget(parent), m_fill(fill), m_frame(frame) {}
+    Rectangle(QWidget* parent, QColor fill, QPalette::ColorRole frame, bool framed)
+        : QWidget(parent), m_fill(fill), m_frame(frame), m_framed(framed) {}
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         if (m_fill.isValid())
             painter.fillRect(rect(), m_fill);
-        if (m_frame.isValid()) {
-            painter.setPen(m_frame);
+        if (m_framed) {
+            painter.setPen(palette().color(m_frame));
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
     }
 
   private:
-    QColor m_fill, m_frame;
+    QColor m_fill;
+    QPalette::ColorRole m_frame;
+    bool m_framed;
 };
 
 // The drop-down list reports when its list opens.
@@ -317,6 +325,15 @@ struct Control {
     bool Multiline() const { return tmpl.kind == ControlKind::Edit && (tmpl.style & kMultiline) != 0; }
 };
 
+// The info box and the report page's status line: screen readers announce their changes, as
+// they are the pages' only feedback on what the user did.
+bool IsInfoBox(const ControlTemplate& t) {
+    return t.id == 1171 && t.kind == ControlKind::Edit;
+}
+bool IsLive(const ControlTemplate& t) {
+    return IsInfoBox(t) || (t.id == 1206 && t.kind == ControlKind::Static);
+}
+
 // Characters a multi-line edit counts for its limit: a line break is CR LF.
 qsizetype LimitChars(const QString& text, bool multiline) {
     return text.size() + (multiline ? text.count(u'\n') : 0);
@@ -382,10 +399,15 @@ QString FilterTyped(const QString& typed, bool multiline) {
 class QtWindow : public Window {
   public:
     QtWindow(Dialog& dialog, const DialogTemplate& tmpl)
-        : m_dialog(dialog), m_caption(tmpl.caption), m_dlg(std::make_unique<PageDialog>(*this)) {
+        : m_dialog(dialog), m_caption(tmpl.caption), m_dlg(std::make_unique<PageDialog>(*this)),
+          m_units(UnitsOf(m_dlg->font())) {
+        // Screen readers meet the controls in template order, the order Tab takes, whatever
+        // their stacking below.
+        SetPageAccessible(m_dlg.get(), [this] { return AccessibleOrder(); });
         m_dlg->setWindowTitle(ToQString(m_caption));
-        m_dlg->setFixedSize(DluToPxX(tmpl.cx), DluToPxY(tmpl.cy));
-        m_dlg->move(DluToPxX(tmpl.x), DluToPxY(tmpl.y));
+        // Dialog units follow the page font: a larger font makes the whole page larger.
+        m_dlg->setFixedSize(m_units.X(tmpl.cx), m_units.Y(tmpl.cy));
+        m_dlg->move(m_units.X(tmpl.x), m_units.Y(tmpl.y));
         for (std::size_t i = 0; i < tmpl.controls.size(); ++i)
             Build(tmpl.controls[i], i);
         // As in a classic dialog, the first control of the template lies on top of the ones
@@ -401,6 +423,16 @@ class QtWindow : public Window {
                 child->lower();
         }
         FindLabels();
+        // Qt's own focus chain (used when the page hides the focused control) follows the
+        // template as well.
+        QWidget* previous = nullptr;
+        for (QWidget* w : m_order) {
+            if (w->focusPolicy() == Qt::NoFocus)
+                continue;
+            if (previous != nullptr)
+                QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
     }
     ~QtWindow() override {
         m_closing = true;
@@ -580,7 +612,7 @@ class QtWindow : public Window {
         QWidget* focus = QApplication::focusWidget();
         return focus != nullptr && focus->window() == m_dlg.get() ? focus : m_dlg.get();
     }
-    bool PasteRequest(Control& c);
+    static bool PasteRequest(Control& c);
 
     const Control& At(int id) const {
         auto it = m_controls.find(id);
@@ -612,12 +644,17 @@ class QtWindow : public Window {
     void UserEdited(int id);
     void UserToggled(int id);
     bool eventFilterFor(int id, QEvent* event);
+    QList<QWidget*> AccessibleOrder() const;
+    void SetAccessibleRole(const ControlTemplate& t, QWidget* w);
+    static void PaintOnWhite(QWidget* w);
 
     friend class ControlFilter;
 
     Dialog& m_dialog;
     std::string m_caption;
     std::unique_ptr<PageDialog> m_dlg;
+    DialogUnits m_units;
+    QList<QWidget*> m_order; // every control's widget in template order
     std::map<int, Control> m_controls;
     int m_programDepth = 0;
     bool m_inShowFocus = false;
@@ -723,7 +760,7 @@ bool QtWindow::eventFilterFor(int id, QEvent* event) {
 
 void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     QWidget* parent = m_dlg.get();
-    const QRect rect(DluToPxX(t.x), DluToPxY(t.y), DluToPxX(t.cx), DluToPxY(t.cy));
+    const QRect rect = m_units.Rect(t);
     const int id = t.id;
     QWidget* w = nullptr;
     switch (t.kind) {
@@ -733,7 +770,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
             align = Qt::AlignRight;
         else if ((t.style & kCenter) != 0)
             align = Qt::AlignHCenter;
-        auto* label = new StaticText(parent, align);
+        auto* label = new StaticText(parent, align, (t.style & kNoPrefix) != 0);
         if ((t.style & kNotify) != 0 && id > 0)
             label->onClick = [this, id] {
                 if (Routable())
@@ -753,13 +790,13 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
         break;
     }
     case ControlKind::WhiteRect:
-        w = new Rectangle(parent, Qt::white, QColor());
+        w = new Rectangle(parent, Qt::white, QPalette::WindowText, false);
         break;
     case ControlKind::BlackFrame:
-        w = new Rectangle(parent, QColor(), Qt::black);
+        w = new Rectangle(parent, QColor(), QPalette::WindowText, true);
         break;
     case ControlKind::WhiteFrame:
-        w = new Rectangle(parent, QColor(), Qt::white);
+        w = new Rectangle(parent, QColor(), QPalette::Light, true);
         break;
     case ControlKind::GroupBox: {
         w = new GroupFrame(parent);
@@ -796,7 +833,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
                 using Edit = std::remove_pointer_t<decltype(edit)>;
                 edit->setTabChangesFocus(true);
                 // A classic edit control puts a tab stop every 32 dialog units.
-                edit->setTabStopDistance(DluToPxX(32));
+                edit->setTabStopDistance(m_units.X(32));
                 edit->setLineWrapMode((t.style & (kHScroll | kAutoHScroll)) != 0 ? Edit::NoWrap
                                                                                  : Edit::WidgetWidth);
                 edit->setVerticalScrollBarPolicy((t.style & kVScroll) != 0 ? Qt::ScrollBarAlwaysOn
@@ -835,7 +872,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
         for (const std::string& item : t.items)
             combo->addItem(ToQString(item));
         combo->setCurrentIndex(-1);
-        combo->setMaxVisibleItems(std::max(1, (DluToPxY(t.cy) - combo->sizeHint().height()) / 16));
+        combo->setMaxVisibleItems(std::max(1, (rect.height() - combo->sizeHint().height()) / m_units.Y(10)));
         combo->onDropDown = [this, id] {
             if (!Routable())
                 return true;
@@ -850,11 +887,13 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     }
     }
 
+    SetAccessibleRole(t, w);
+    m_order.push_back(w);
     QRect geometry = rect;
     if (t.kind == ControlKind::ComboBox) // the template height includes the opened list
         geometry.setHeight(std::min(rect.height(), w->sizeHint().height()));
     w->setGeometry(geometry);
-    const TextRoom room = RoomOf(m_dialog.Template().controls, index, m_dlg->width());
+    const TextRoom room = RoomOf(m_dialog.Template().controls, index, m_dlg->width(), m_units);
     if (t.kind == ControlKind::Static)
         static_cast<StaticText*>(w)->Place(geometry, room);
 
@@ -885,6 +924,12 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     if ((t.style & kDisabled) != 0)
         w->setEnabled(false);
 
+    bool onWhite = false;
+    for (const ControlTemplate& other : m_dialog.Template().controls)
+        onWhite = onWhite || (other.kind == ControlKind::WhiteRect && m_units.Rect(other).contains(rect));
+    if (onWhite && t.kind != ControlKind::WhiteRect)
+        PaintOnWhite(w);
+
     if (id <= 0) {
         // Several frame pieces share the id 0; they keep no state.
         if (t.kind == ControlKind::Static)
@@ -902,8 +947,7 @@ void QtWindow::Build(const ControlTemplate& t, std::size_t index) {
     c.enabled = (t.style & kDisabled) == 0;
     c.readOnly = (t.style & kReadOnly) != 0;
     c.room = room;
-    for (const ControlTemplate& other : m_dialog.Template().controls)
-        c.onWhite = c.onWhite || (other.kind == ControlKind::WhiteRect && PxRect(other).contains(rect));
+    c.onWhite = onWhite;
     w->installEventFilter(new ControlFilter(*this, id, w));
     if (auto* edit = qobject_cast<QAbstractScrollArea*>(w))
         edit->viewport()->installEventFilter(new ControlFilter(*this, id, w));
@@ -958,6 +1002,66 @@ void QtWindow::ShowText(Control& c) {
         for (auto& [otherId, other] : m_controls)
             if (other.labelIndex == static_cast<std::ptrdiff_t>(c.index))
                 UpdateName(other);
+    if (IsLive(c.tmpl)) // an edit's text and a text without mnemonics read as they stand
+        AnnounceChange(w, c.tmpl.kind == ControlKind::Static && (c.tmpl.style & kNoPrefix) == 0
+                              ? PlainLabel(text)
+                              : text.simplified());
+}
+
+QList<QWidget*> QtWindow::AccessibleOrder() const {
+    // Template order first; anything Qt adds to the window of its own comes after.
+    QList<QWidget*> order = m_order;
+    for (QWidget* child : m_dlg->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow() && !order.contains(child))
+            order.push_back(child);
+    return order;
+}
+
+void QtWindow::SetAccessibleRole(const ControlTemplate& t, QWidget* w) {
+    const int id = t.id;
+    switch (t.kind) {
+    case ControlKind::RadioButton: {
+        // A radio button that the page drives (no automatic exclusivity) would read as a check
+        // box; it is a radio button, and its press or toggle action clicks it.
+        auto* button = static_cast<QAbstractButton*>(w);
+        SetControlAccessible(w, QAccessible::RadioButton, [button] { button->click(); });
+        break;
+    }
+    case ControlKind::Picture:
+        if ((t.style & kNotify) != 0) {
+            // A picture that acts is a button; its press action is a click.
+            SetControlAccessible(w, QAccessible::Button, [this, id] {
+                if (id > 0 && Routable())
+                    m_dialog.ControlClicked(id);
+            });
+        } else {
+            SetControlAccessible(w, QAccessible::Graphic);
+        }
+        break;
+    case ControlKind::Static:
+        SetControlAccessible(w,
+                             IsLive(t) && !IsInfoBox(t) ? QAccessible::StatusBar : QAccessible::StaticText);
+        break;
+    case ControlKind::GroupBox:
+        SetControlAccessible(w, QAccessible::Grouping);
+        break;
+    default:
+        break; // Qt's own interfaces for buttons, check boxes, edits and lists
+    }
+}
+
+void QtWindow::PaintOnWhite(QWidget* w) {
+    // What lies on the white header is drawn dark on white in every colour scheme.
+    QPalette palette = w->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, Qt::black);
+        palette.setColor(group, QPalette::Window, Qt::white);
+        palette.setColor(group, QPalette::Base, Qt::white);
+    }
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, Qt::darkGray);
+    w->setPalette(palette);
 }
 
 // The text area of a radio button or check box `width` pixels wide, as the style lays it out.
@@ -974,7 +1078,7 @@ QRect ButtonTextArea(const QAbstractButton& button, int width) {
 void QtWindow::FitButtonLabel(Control& c, const QString& text) {
     auto* button = static_cast<QAbstractButton*>(c.widget);
     const bool multiline = (c.tmpl.style & kMultiline) != 0;
-    const QRect home = PxRect(c.tmpl);
+    const QRect home = m_units.Rect(c.tmpl);
     constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic; // as the style draws it
     auto label = [&](const QFontMetrics& metrics, int width) {
         return multiline ? WrapLabel(text, metrics, ButtonTextArea(*button, width).width()) : text;

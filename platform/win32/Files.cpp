@@ -68,6 +68,10 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 } // namespace
 
+void KeepWriteSignalsHarmless() {
+    // Windows has no SIGPIPE or SIGXFSZ: a failed write already returns an error.
+}
+
 WriteStatus Services::WriteFile(const std::string& path, const std::string& bytes) {
     const std::wstring target = FullPath(Widen(path));
     // What is there now, asked of the open handle: a device (Wine shows /dev/null and /dev/full

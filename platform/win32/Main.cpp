@@ -4,6 +4,7 @@
 #include "platform/win32/WinApi.h"
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/) {
+    mirel::KeepWriteSignalsHarmless();
     mirel::win32::InitProcess();
     const std::unique_ptr<mirel::Host> host = mirel::win32::CreateHost();
     const std::unique_ptr<mirel::Services> services = mirel::win32::CreateServices();

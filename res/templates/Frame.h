@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Template.h"
+#include "res/templates/FrameIds.h"
 
 namespace mirel::frame {
 
@@ -19,15 +20,16 @@ inline ControlTemplate Separator(int x) {
 // The info box in the top-left corner of the header.
 inline ControlTemplate InfoBox(std::uint32_t style = kMultiline | kWantReturn | kNoBorder | kGroup |
                                                      kTabStop) {
-    return {1171, ControlKind::Edit, "", style, 5, 5, 175, 30, 0, {}, "Info"};
+    return {idframe::kInfoBox, ControlKind::Edit, "", style, 5, 5, 175, 30, 0, {}, "Info"};
 }
 
 inline ControlTemplate BackButton(const char* text = "<< &Zur\xC3\xBC"
                                                      "ck") {
-    return {1015, ControlKind::PushButton, text, kTabStop, 95, 255, 75, 20};
+    return {idframe::kBack, ControlKind::PushButton, text, kTabStop, 95, 255, 75, 20};
 }
 inline ControlTemplate NextButton(std::uint32_t extra = kNone) {
-    return {1016, ControlKind::PushButton, "&Weiter >>", kDefault | kTabStop | extra, 180, 255, 75, 20};
+    return {
+        idframe::kNext, ControlKind::PushButton, "&Weiter >>", kDefault | kTabStop | extra, 180, 255, 75, 20};
 }
 
 } // namespace mirel::frame

@@ -1,4 +1,5 @@
 // The version type page: a prompt and up to four large edition buttons; the left button quits.
+#include "res/templates/Template138.h"
 #include "res/templates/Frame.h"
 #include "res/templates/Templates.h"
 
@@ -17,13 +18,13 @@ const DialogTemplate& Template138() {
             frame::Logo(206),
             frame::Separator(0),
             frame::Separator(158),
-            {1101, ControlKind::Static, "Bitte wählen Sie den Versions-Typ Ihres Programmes aus:", kNone, 75,
-             60, 245, 10},
-            {1277, ControlKind::PushButton, "Vollversion", kMultiline | kTabStop, 105, 90, 130, 20},
-            {1278, ControlKind::PushButton, "Demoversion", kMultiline | kTabStop, 105, 120, 130, 20},
-            {1279, ControlKind::PushButton, "OEM-Version", kMultiline | kTabStop, 105, 150, 130, 20},
-            {1280, ControlKind::PushButton, "Händler-\nTestversion", kMultiline | kTabStop, 105, 180, 130,
-             20},
+            {id138::kPrompt, ControlKind::Static,
+             "Bitte wählen Sie den Versions-Typ Ihres Programmes aus:", kNone, 75, 60, 245, 10},
+            {id138::kFull, ControlKind::PushButton, "Vollversion", kMultiline | kTabStop, 105, 90, 130, 20},
+            {id138::kDemo, ControlKind::PushButton, "Demoversion", kMultiline | kTabStop, 105, 120, 130, 20},
+            {id138::kOem, ControlKind::PushButton, "OEM-Version", kMultiline | kTabStop, 105, 150, 130, 20},
+            {id138::kDealerTest, ControlKind::PushButton, "Händler-\nTestversion", kMultiline | kTabStop, 105,
+             180, 130, 20},
             frame::BackButton("&Abbrechen"),
             frame::NextButton(),
         },

@@ -13,21 +13,7 @@
 #include "platform/Agent.h"
 #include "platform/Dialog.h"
 #include "platform/qt/QtHost.h"
-
-// Qt's own test library delivers key presses through this hook of QtGui: the shortcut map sees
-// the key first, as with a real keyboard. The tests do the same without linking that library.
-Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
-                                               const QString& text, bool autorep, ushort count);
-// ... and mouse clicks through this one, as the window system hands them to a window.
-Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
-                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
-                                      Qt::KeyboardModifiers mods, int timestamp);
-
-// QtTest's way of marking an event as one from the window system (QEvent befriends this class).
-class QSpontaneKeyEvent {
-  public:
-    static void setSpontaneous(QEvent* event) { event->setSpontaneous(); }
-};
+#include "platform/qt/QtInput.h"
 
 namespace mirel::qt::test {
 
@@ -47,29 +33,14 @@ inline QWidget* ControlWidget(int id) {
 inline void Press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {}) {
     QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : PageWindow();
     ASSERT_NE(target, nullptr);
-    if (qt_sendShortcutOverrideEvent(target, 0, key, mods, text, false, 1))
-        return;
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent event(type, key, mods, text);
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        QApplication::sendEvent(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : target,
-                                &event);
-    }
+    SendKey(target, key, mods, text);
 }
 
 // A left click in `target` near its left edge, where a check mark is, through the window as the
-// mouse makes it (Qt gives the focus on a click only there).
+// mouse makes it.
 inline void Click(QWidget* target) {
     ASSERT_NE(target, nullptr);
-    static int timestamp = 0;
-    const QPoint at(4, target->height() / 2);
-    const QPointF local(target->mapTo(target->window(), at));
-    const QPointF global(target->mapToGlobal(at));
-    timestamp += 1000; // never a double click
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-        qt_handleMouseEvent(target->window()->windowHandle(), local, global,
-                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton,
-                            type, Qt::NoModifier, timestamp += 10);
+    SendClick(target, QPoint(4, target->height() / 2));
 }
 
 // Runs `page` modally as the program does and calls `actions` inside its modal loop with the

@@ -216,7 +216,7 @@ TEST(Keyboard, FocusChangesReportKillAndSetFocusOnceAndTheInfoBoxHandsItOn) {
             [] { Press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t")); },
             [] { Press(Qt::Key_Backtab, Qt::ShiftModifier); },
             [] { Click(ControlWidget(1101)); },
-            [] { Press(Qt::Key_Backtab, Qt::ShiftModifier); },
+            [] { Press(Qt::Key_Backtab, Qt::ShiftModifier); }, // Tab passes the info box by
             [] { Click(static_cast<QAbstractScrollArea*>(ControlWidget(1171))->viewport()); },
             [&p] { p.SetFocusItem(1130); }, // the page's own move, shown on the widget
         };
@@ -232,7 +232,7 @@ TEST(Keyboard, FocusChangesReportKillAndSetFocusOnceAndTheInfoBoxHandsItOn) {
     EXPECT_EQ(logs, (std::vector<Log>{{"1102 killfocus", "1103 setfocus"},
                                       {"1103 killfocus", "1102 setfocus"},
                                       {"1102 killfocus", "1101 setfocus"},
-                                      {"1101 killfocus", "1171 setfocus", "1171 killfocus", "1016 setfocus"},
+                                      {"1101 killfocus", "1016 setfocus"},
                                       {"1016 killfocus", "1171 setfocus", "1171 killfocus", "1016 setfocus"},
                                       {"1016 killfocus", "1130 setfocus"}}));
     EXPECT_EQ(lines, "");

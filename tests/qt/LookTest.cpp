@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QPalette>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 #include "platform/qt/QtSupport.h"
 #include "tests/qt/Interactive.h"
@@ -30,55 +32,193 @@ struct BarePage : Dialog {
     const char* ClassName() const override { return "CPage"; }
 };
 
-TEST(Look, LabelsFitTheirRectanglesAndLeaveTheirNeighboursFree) {
+// A desktop's font and colours for as long as it lives; the pages made meanwhile use them.
+class DesktopLook {
+  public:
+    DesktopLook(int pointSize, bool dark, const char* family = "Liberation Sans")
+        : m_font(QApplication::font()), m_palette(QApplication::palette()) {
+        QApplication::setFont(QFont(QString::fromLatin1(family), pointSize));
+        if (dark)
+            QApplication::setPalette(DarkPalette());
+    }
+    ~DesktopLook() {
+        QApplication::setFont(m_font);
+        QApplication::setPalette(m_palette);
+    }
+    DesktopLook(const DesktopLook&) = delete;
+    DesktopLook& operator=(const DesktopLook&) = delete;
+
+    static QPalette DarkPalette() {
+        QPalette dark(QColor(0x35, 0x35, 0x35)); // button and window colour; the rest derived
+        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+        return dark;
+    }
+
+  private:
+    QFont m_font;
+    QPalette m_palette;
+};
+
+const int kTemplates[] = {129, 131, 133, 135, 136, 138, 151, 152, 158, 160, 162, 163, 165};
+
+// The labels of every template fit their controls and leave their neighbours free, in every
+// font size a desktop may choose.
+void ExpectLabelsFit(const Dialog& page) {
+    const DialogUnits units = UnitsOf(PageWindow()->font());
+    for (const ControlTemplate& t : page.Template().controls) {
+        const bool labelled = t.kind == ControlKind::Static || t.kind == ControlKind::RadioButton ||
+                              t.kind == ControlKind::CheckBox;
+        if (t.id <= 0 || !labelled || t.text.empty())
+            continue;
+        SCOPED_TRACE(std::to_string(page.Template().id) + "/" + std::to_string(t.id));
+        QWidget* w = ControlWidget(t.id);
+        ASSERT_NE(w, nullptr);
+        const QFontMetrics metrics = w->fontMetrics();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            // The style draws the label left and centred in the area beside the mark.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect area = w->style()->subElementRect(qobject_cast<QRadioButton*>(w) != nullptr
+                                                              ? QStyle::SE_RadioButtonContents
+                                                              : QStyle::SE_CheckBoxContents,
+                                                          &option, w);
+            const QRect text = metrics.boundingRect(
+                area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, button->text());
+            EXPECT_TRUE(area.contains(text)) << button->text().toStdString();
+            EXPECT_EQ(w->height(), PxRect(t, units).height());
+        } else {
+            int flags = Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+            flags |= (t.style & kRight) != 0    ? Qt::AlignRight
+                     : (t.style & kCenter) != 0 ? Qt::AlignHCenter
+                                                : Qt::AlignLeft;
+            const QRect text = metrics.boundingRect(w->rect(), flags, QString::fromStdString(t.text));
+            EXPECT_TRUE(w->rect().contains(text)) << t.text;
+            EXPECT_LE(text.height(), std::max(PxRect(t, units).height(), metrics.height())) << t.text;
+        }
+        // Growing sideways must not reach a control the label did not touch before, other
+        // than a frame around it.
+        for (const ControlTemplate& other : page.Template().controls) {
+            const QRect r = PxRect(other, units);
+            if (other.id == t.id || r.contains(PxRect(t, units)) || r.intersects(PxRect(t, units)))
+                continue;
+            EXPECT_FALSE(w->geometry().intersects(r)) << "reaches " << other.id;
+        }
+    }
+}
+
+TEST(Look, LabelsFitTheirRectanglesAndLeaveTheirNeighboursFreeInEveryFontSize) {
     struct Case {
-        int templateId;
-        std::vector<int> ids;
+        const char* family;
+        int pointSize;
+        bool dark;
     } const cases[] = {
-        {151, {1175, 1113, 1114, 1122, 1123, 1124, 1127, 1128, 1163, 1164, 1165, 1115}},
-        {152, {1140, 1122, 1147, 1137, 1138, 1141, 1142, 1143, 1144, 1177, 1178, 1179, 1145, 1151}},
-        {163, {1261, 1264}},
+        {"Liberation Sans", 8, false},
+        {"Liberation Sans", 10, false},
+        {"Liberation Sans", 12, true},
+        {"DejaVu Sans", 10, true}, // a wider font, as desktops often set
     };
     for (const Case& c : cases) {
-        BarePage bare(c.templateId);
-        RunInteractive<Dialog>(bare, [&](Dialog& page) {
-            for (int id : c.ids) {
-                SCOPED_TRACE(std::to_string(c.templateId) + "/" + std::to_string(id));
-                const ControlTemplate& t = *page.Template().Find(id);
-                QWidget* w = ControlWidget(id);
-                ASSERT_NE(w, nullptr);
-                const QFontMetrics metrics = w->fontMetrics();
-                if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-                    // The style draws the label left and centred in the area beside the mark.
-                    QStyleOptionButton option;
-                    option.initFrom(button);
-                    const QRect area = w->style()->subElementRect(qobject_cast<QRadioButton*>(w) != nullptr
-                                                                      ? QStyle::SE_RadioButtonContents
-                                                                      : QStyle::SE_CheckBoxContents,
-                                                                  &option, w);
-                    const QRect text = metrics.boundingRect(
-                        area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, button->text());
-                    EXPECT_TRUE(area.contains(text)) << button->text().toStdString();
-                    EXPECT_EQ(w->height(), PxRect(t).height());
-                } else {
-                    int flags = Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
-                    flags |= (t.style & kRight) != 0    ? Qt::AlignRight
-                             : (t.style & kCenter) != 0 ? Qt::AlignHCenter
-                                                        : Qt::AlignLeft;
-                    const QRect text = metrics.boundingRect(w->rect(), flags, QString::fromStdString(t.text));
-                    EXPECT_TRUE(w->rect().contains(text)) << t.text;
-                    EXPECT_LE(text.height(), std::max(PxRect(t).height(), metrics.height())) << t.text;
-                }
-                // Growing sideways must not reach a control the label did not touch before,
-                // other than a frame around it.
-                for (const ControlTemplate& other : page.Template().controls) {
-                    const QRect r = PxRect(other);
-                    if (other.id == id || r.contains(PxRect(t)) || r.intersects(PxRect(t)))
-                        continue;
-                    EXPECT_FALSE(w->geometry().intersects(r)) << "reaches " << other.id;
-                }
-            }
+        const DesktopLook look(c.pointSize, c.dark, c.family);
+        for (const int templateId : kTemplates) {
+            SCOPED_TRACE(std::string(c.family) + " " + std::to_string(c.pointSize) + " pt");
+            BarePage bare(templateId);
+            RunInteractive<Dialog>(bare, [&](Dialog& page) { ExpectLabelsFit(page); });
+        }
+    }
+}
+
+TEST(Look, DialogUnitsFollowThePageFont) {
+    // The classic base units of Liberation Sans: 8 pt is today's look (6 x 13).
+    struct Case {
+        int pointSize;
+        int baseX, baseY;
+    } const cases[] = {{8, 6, 13}, {10, 8, 15}, {12, 9, 19}};
+    const DialogTemplate& tmpl = GetTemplate(131);
+    QSize before;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pointSize);
+        const DesktopLook look(c.pointSize, false);
+        const DialogUnits units = UnitsOf(QApplication::font());
+        EXPECT_EQ(std::make_pair(units.baseX, units.baseY), std::make_pair(c.baseX, c.baseY));
+        BarePage bare(131);
+        QSize size;
+        std::map<int, QRect> rects;
+        RunInteractive<Dialog>(bare, [&](Dialog&) {
+            size = PageWindow()->size();
+            for (const ControlTemplate& t : tmpl.controls)
+                if (t.id > 0 && t.kind == ControlKind::PushButton)
+                    rects[t.id] = ControlWidget(t.id)->geometry();
         });
+        EXPECT_EQ(size, QSize(units.X(tmpl.cx), units.Y(tmpl.cy)));
+        for (const auto& [id, rect] : rects)
+            EXPECT_EQ(rect, PxRect(*tmpl.Find(id), units)) << id;
+        EXPECT_TRUE(before.isEmpty() || (size.width() > before.width() && size.height() > before.height()));
+        before = size;
+    }
+    // The 8 pt units are the ones the headless host keeps.
+    EXPECT_EQ(DialogUnits{}.X(tmpl.cx), DluToPxX(tmpl.cx));
+    EXPECT_EQ(DialogUnits{}.Y(tmpl.cy), DluToPxY(tmpl.cy));
+}
+
+TEST(Look, ThePageFontIsTheDesktopsWhenItSetsOne) {
+    struct Case {
+        QFont app;
+        const char* family;
+        int pointSize;
+    } const cases[] = {
+        {QFont(QStringLiteral("Sans Serif"), 9), "Liberation Sans", 8}, // Qt's own fallback
+        {QFont(QStringLiteral("DejaVu Sans"), 11), "DejaVu Sans", 11},
+        {QFont(QStringLiteral("Sans Serif"), 12), "Sans Serif", 12},
+    };
+    for (const Case& c : cases) {
+        const QFont font = PageFont(c.app);
+        EXPECT_EQ(font.family().toStdString(), c.family);
+        EXPECT_EQ(font.pointSize(), c.pointSize);
+    }
+}
+
+TEST(Look, TheHeaderStaysWhiteWithDarkTextInADarkPalette) {
+    const DesktopLook look(8, true);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    struct Case {
+        int templateId;
+        int id;
+        const char* text;
+    } const cases[] = {
+        {131, 1171, "HINWEIS: Bitte w\xC3\xA4hlen Sie einen Punkt aus!"},
+        {162, 1171, "INFO:\r\nBitte beachten Sie die LEDs."},
+        {160, 1171, "Hier sehen Sie den Report."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.templateId);
+        const QString file = dir.filePath(QStringLiteral("page%1.png").arg(c.templateId));
+        BarePage page(c.templateId);
+        QRect box;
+        RunInteractive<Dialog>(page, [&](Dialog& p) {
+            p.SetItemText(c.id, c.text);
+            box = ControlWidget(c.id)->geometry();
+            ASSERT_TRUE(p.GetWindow()->Screenshot(file.toStdString()));
+        });
+        const QImage image(file);
+        ASSERT_FALSE(image.isNull());
+        // The box is white and its text dark: plenty of dark ink, and the window around the
+        // header keeps the dark colour.
+        int white = 0;
+        int ink = 0;
+        for (int x = box.left(); x <= box.right(); ++x)
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                const int lightness = QColor(image.pixel(x, y)).lightness();
+                white += lightness > 240 ? 1 : 0;
+                ink += lightness < 100 ? 1 : 0;
+            }
+        EXPECT_GT(white, box.width() * box.height() / 2);
+        EXPECT_GT(ink, 60);
+        EXPECT_LT(QColor(image.pixel(3, image.height() - 3)).lightness(), 100);
     }
 }
 
@@ -115,7 +255,7 @@ TEST(Look, PagesMoveWhereThePageSaysAndRenderWholeWithHeaderAndLogo) {
         written = p.GetWindow()->Screenshot(file.toStdString());
     });
     EXPECT_EQ(std::make_pair(moved.left, moved.top), std::make_pair(321, 123));
-    EXPECT_GE(moved.Width(), DluToPxX(358));
+    EXPECT_GE(moved.Width(), DluToPxX(358)); // Liberation Sans 8 pt: the headless host's units
     EXPECT_GE(moved.Height(), DluToPxY(280));
     const QImage image(file);
     ASSERT_TRUE(written);

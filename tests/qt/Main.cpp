@@ -3,6 +3,7 @@
 #include <QtGlobal>
 #include <gtest/gtest.h>
 
+#include "platform/Services.h"
 #include "tests/qt/Interactive.h"
 
 namespace mirel::qt::test {
@@ -15,6 +16,7 @@ QtEnvironment& Environment() {
 } // namespace mirel::qt::test
 
 int main(int argc, char** argv) {
+    mirel::KeepWriteSignalsHarmless();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     // The tests run with a home and user folders of their own that go away with them, so

@@ -11,6 +11,7 @@
 
 #include "platform/Agent.h"
 #include "platform/Scope.h"
+#include "platform/Services.h"
 #include "platform/Window.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tools/mirel-scenario/Runner.h"
@@ -22,6 +23,7 @@
 #endif
 
 int main(int argc, char** argv) {
+    mirel::KeepWriteSignalsHarmless();
     std::string host = "headless";
     std::string path;
     for (int i = 1; i < argc; ++i) {

@@ -279,8 +279,9 @@ std::optional<std::string> Runner::OpenFileDialog(const std::string& /*filter*/,
     return d->text;
 }
 
-void Runner::ShellOpen(const std::string& url) {
+bool Runner::ShellOpen(const std::string& url) {
     m_log << "shell-open " << Quote(url) << '\n';
+    return true;
 }
 
 void Runner::ExitProcess(int code) {

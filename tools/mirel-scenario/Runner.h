@@ -40,7 +40,7 @@ class Runner : public Agent, public Services {
                                               const std::string& proposedName) override;
     std::optional<std::string> OpenFileDialog(const std::string& filter,
                                               const std::string& defaultExt) override;
-    void ShellOpen(const std::string& url) override;
+    bool ShellOpen(const std::string& url) override;
     LocalTime Now() override { return m_clock; }
     [[noreturn]] void ExitProcess(int code) override;
 
