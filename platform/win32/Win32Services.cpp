@@ -139,8 +139,11 @@ class Win32Services : public Services {
         return Run(false, filter, defaultExt, std::string());
     }
 
-    void ShellOpen(const std::string& url) override {
-        ::ShellExecuteW(::GetActiveWindow(), L"open", Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    bool ShellOpen(const std::string& url) override {
+        // Above 32 when a program took the URL; no mail program gives an error code instead.
+        const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteW(
+            ::GetActiveWindow(), L"open", Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        return result > 32;
     }
 
     LocalTime Now() override {

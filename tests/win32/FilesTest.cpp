@@ -24,7 +24,7 @@ class Plain : public Services {
     std::optional<std::string> OpenFileDialog(const std::string&, const std::string&) override {
         return std::nullopt;
     }
-    void ShellOpen(const std::string&) override {}
+    bool ShellOpen(const std::string&) override { return true; }
     LocalTime Now() override { return {}; }
     [[noreturn]] void ExitProcess(int code) override { throw ProcessExit{code}; }
 };
