@@ -1,4 +1,4 @@
-// mirel-scenario [--host headless|qt] SCRIPT: runs one scripted session of the wizard and
+// mirel-scenario [--host headless|qt|win32] SCRIPT: runs one scripted session of the wizard and
 // prints what happens, one line per event.
 #include <cstdint>
 #include <cstdlib>
@@ -18,6 +18,9 @@
 #ifdef MIREL_WITH_QT
 #include "platform/qt/QtHost.h"
 #endif
+#ifdef MIREL_WITH_WIN32
+#include "platform/win32/Win32Host.h"
+#endif
 
 int main(int argc, char** argv) {
     mirel::KeepWriteSignalsHarmless();
@@ -34,8 +37,8 @@ int main(int argc, char** argv) {
         else
             path.clear(), i = argc;
     }
-    if (path.empty() || (host != "headless" && host != "qt")) {
-        std::cerr << "usage: mirel-scenario [--host headless|qt] SCRIPT\n";
+    if (path.empty() || (host != "headless" && host != "qt" && host != "win32")) {
+        std::cerr << "usage: mirel-scenario [--host headless|qt|win32] SCRIPT\n";
         return 64;
     }
     // Only a readable regular file of at most 1 MiB is a script.
@@ -72,6 +75,19 @@ int main(int argc, char** argv) {
 #else
     if (host == "qt") {
         std::cerr << "mirel-scenario: built without the Qt host\n";
+        return 69;
+    }
+#endif
+#ifdef MIREL_WITH_WIN32
+    mirel::win32::InitProcess();
+    std::unique_ptr<mirel::Host> win32;
+    if (host == "win32") {
+        win32 = mirel::win32::CreateHost();
+        chosen = win32.get();
+    }
+#else
+    if (host == "win32") {
+        std::cerr << "mirel-scenario: built without the win32 host\n";
         return 69;
     }
 #endif
