@@ -47,7 +47,7 @@ set(MIREL_RC ${PROJECT_SOURCE_DIR}/platform/win32/mirel.rc)
 set_source_files_properties(${MIREL_RC} PROPERTIES
   OBJECT_DEPENDS "${MIREL_ART};${PROJECT_SOURCE_DIR}/platform/win32/mirel.manifest")
 
-add_executable(mirel WIN32 platform/win32/Main.cpp ${MIREL_RC})
+add_executable(mirel WIN32 app/WinMain.cpp ${MIREL_RC})
 target_include_directories(mirel PRIVATE ${MIREL_ART_DIR})
 target_link_libraries(mirel PRIVATE mirel_core mirel_win32)
 target_link_options(mirel PRIVATE -municode)
