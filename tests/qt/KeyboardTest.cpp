@@ -3,10 +3,8 @@
 // classic dialogs (Tab order, radio groups, mnemonics, Return and Escape).
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <algorithm>
@@ -239,41 +237,6 @@ TEST(Keyboard, FocusChangesReportKillAndSetFocusOnceAndTheInfoBoxHandsItOn) {
     EXPECT_TRUE(checkHasTheWidgetFocus);
 }
 
-TEST(Input, TypingIsFilteredCutAndReportedAsChange) {
-    struct Case {
-        int id;
-        const char* keys; // one key press for each text between bars; "\n" is Return
-        const char* expected;
-    } const cases[] = {
-        {kName, "€ → ✓", "€ ? ?"},
-        {kName, "123456789", "12345678"},
-        {kName, "1234|5678|9", "12345678"},
-        {kNotes, "ab|\n|cd", "ab\r\ncd"},
-        {kNotes, "12345678901|\n", "12345678901"}, // a line break counts two
-        {kNotes, "😀x", "?x"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        TestPage page;
-        long changes = 0;
-        std::string text;
-        bool modified = false;
-        RunInteractive<TestPage>(page, [&](TestPage& p) {
-            p.UserFocus(c.id);
-            p.log.clear();
-            for (const QString& key : QString::fromUtf8(c.keys).split(u'|'))
-                Press(key == u'\n' ? Qt::Key_Return : Qt::Key_unknown, Qt::NoModifier,
-                      key == u'\n' ? QStringLiteral("\r") : key);
-            changes = std::count(p.log.begin(), p.log.end(), std::to_string(c.id) + " change");
-            text = p.GetItemText(c.id);
-            modified = p.GetModify(c.id);
-        });
-        EXPECT_EQ(text, c.expected);
-        EXPECT_TRUE(modified);
-        EXPECT_GE(changes, 1);
-    }
-}
-
 // Typing into ten megabytes converts only what a key press inserts: a press that reads and
 // converts the whole text takes far longer than the bound.
 TEST(Input, TypingIntoTenMegabytesStaysQuickAndExact) {
@@ -306,28 +269,6 @@ TEST(Input, TypingIntoTenMegabytesStaysQuickAndExact) {
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(read, big.substr(0, kAt + 1) + "ab?" + big.substr(kAt + 1)); // CR LF is one break in the widget
     EXPECT_LT(slowest, 250);
-}
-
-TEST(Input, ProgramChangesSendNothingAndTheListReportsDropDownAndPick) {
-    TestPage page;
-    RunInteractive<TestPage>(page, [](TestPage& p) {
-        p.log.clear();
-        p.SetItemText(kNotes, "neu\r\nda");
-        p.SetItemText(kName, "Zu langer Name"); // longer than the limit 8: shown whole
-        p.SetCheck(kRadioB, 1);
-        p.SetCheck(kCheck, 1);
-        p.SetCurSel(kList, 1);
-        EXPECT_EQ(static_cast<QLineEdit*>(ControlWidget(kName))->text(), QStringLiteral("Zu langer Name"));
-        EXPECT_EQ(static_cast<QPlainTextEdit*>(ControlWidget(kNotes))->toPlainText(),
-                  QStringLiteral("neu\nda"));
-        EXPECT_FALSE(p.GetModify(kNotes));
-        auto* combo = static_cast<QComboBox*>(ControlWidget(kList));
-        combo->showPopup();
-        combo->hidePopup();
-        emit combo->activated(2);
-        EXPECT_EQ(p.log, (Log{"50 dropdown", "50 selchange"}));
-        EXPECT_EQ(p.GetItemText(kList), "Gamma");
-    });
 }
 
 } // namespace
