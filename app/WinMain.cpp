@@ -7,8 +7,8 @@
 
 struct HINSTANCE__;
 
-extern "C" int __stdcall wWinMain(HINSTANCE__* /*instance*/, HINSTANCE__* /*previous*/, wchar_t* /*commandLine*/,
-                                  int /*show*/) {
+extern "C" int __stdcall wWinMain(HINSTANCE__* /*instance*/, HINSTANCE__* /*previous*/,
+                                  wchar_t* /*commandLine*/, int /*show*/) {
     mirel::KeepWriteSignalsHarmless();
     mirel::win32::InitProcess();
     const std::unique_ptr<mirel::Host> host = mirel::win32::CreateHost();
