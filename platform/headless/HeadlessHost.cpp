@@ -94,6 +94,7 @@ class HeadlessWindow : public Window {
     void AppendText(int id, std::string_view text) override {
         ControlState& s = At(id);
         s.text.append(text);
+        s.chars += CharCount(text);
         s.modified = false;
     }
     bool IsVisible(int id) const override { return At(id).visible; }

@@ -142,6 +142,28 @@ void Win32Window::SetText(int id, std::string_view text) {
         ::SendMessageW(h, EM_SETMODIFY, FALSE, 0);
 }
 
+void Win32Window::AppendText(int id, std::string_view text) {
+    const Quiet quiet(*this);
+    const HWND h = Item(id);
+    const std::wstring wide = ToControlText(text);
+    // The new text goes in at the end as a replaced empty selection there, so the rest of the
+    // text is not set again; the user's selection stays. A text the program appends may pass
+    // the input limit, as a text it sets may.
+    DWORD from = 0;
+    DWORD to = 0;
+    ::SendMessageW(h, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    const auto length = static_cast<std::size_t>(::GetWindowTextLengthW(h));
+    const auto limit = static_cast<std::size_t>(::SendMessageW(h, EM_GETLIMITTEXT, 0, 0));
+    if (length + wide.size() > limit)
+        ::SendMessageW(h, EM_LIMITTEXT, 0, 0);
+    ::SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(length), static_cast<LPARAM>(length));
+    ::SendMessageW(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+    if (length + wide.size() > limit)
+        ::SendMessageW(h, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+    ::SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
+    ::SendMessageW(h, EM_SETMODIFY, FALSE, 0);
+}
+
 bool Win32Window::IsVisible(int id) const {
     return (::GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0;
 }

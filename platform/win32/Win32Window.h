@@ -26,6 +26,7 @@ class Win32Window : public Window {
 
     std::string GetText(int id) const override;
     void SetText(int id, std::string_view text) override;
+    void AppendText(int id, std::string_view text) override;
     bool IsVisible(int id) const override;
     void Show(int id, bool show) override;
     bool IsEnabled(int id) const override;
