@@ -4,7 +4,9 @@
 // it and moved over it (MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
 // only after every byte reached the disk. A device or a pipe cannot be replaced and is written
 // in place.
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "platform/Services.h"
 #include "platform/win32/WinApi.h"
@@ -169,6 +171,27 @@ ReadResult Services::ReadFile(const std::string& path, std::size_t maxBytes) {
         result.bytes.append(buffer, n);
     }
     return result;
+}
+
+ReadResult::Status Services::ReadFileInPieces(const std::string& path, std::size_t maxBytes,
+                                              PieceSink& sink) {
+    // The file is read whole and handed to the sink in pieces, as the reader of the other
+    // systems hands them over.
+    const ReadResult whole = ReadFile(path, maxBytes);
+    if (whole.status != ReadResult::Status::Ok)
+        return whole.status;
+    constexpr std::size_t kPiece = std::size_t{256} << 10;
+    const std::string_view bytes(whole.bytes);
+    sink.Begin(bytes.size());
+    std::size_t pos = 0;
+    while (bytes.size() - pos > kPiece) {
+        const std::size_t taken = std::min(sink.Take(bytes.substr(pos, kPiece), false), kPiece);
+        if (taken == 0) // a sink must take something from a full piece
+            return ReadResult::Status::Unreadable;
+        pos += taken;
+    }
+    sink.Take(bytes.substr(pos), true);
+    return ReadResult::Status::Ok;
 }
 
 } // namespace mirel
