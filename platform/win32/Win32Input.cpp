@@ -190,12 +190,18 @@ bool Win32Window::Fits(HWND edit, std::size_t chars) const {
     return kept + chars <= std::max(static_cast<std::size_t>(limit), length);
 }
 
+const ControlTemplate* Win32Window::FocusedEdit(HWND& edit) const {
+    edit = FocusWindow();
+    if (edit == m_hwnd)
+        return nullptr;
+    const ControlTemplate* c = Control(::GetDlgCtrlID(edit));
+    return c != nullptr && c->kind == ControlKind::Edit ? c : nullptr;
+}
+
 void Win32Window::InputChar(std::string_view ch) {
-    const HWND focus = FocusWindow();
-    if (focus == m_hwnd)
-        return;
-    const ControlTemplate* c = Control(::GetDlgCtrlID(focus));
-    if (c == nullptr || c->kind != ControlKind::Edit)
+    HWND focus = nullptr;
+    const ControlTemplate* c = FocusedEdit(focus);
+    if (c == nullptr)
         return;
     const std::string typed = TypedText(ch, (c->style & kMultiline) != 0, 0);
     if (typed.empty())
@@ -233,11 +239,8 @@ void Win32Window::PasteInto(HWND edit, std::string_view utf8) {
 }
 
 void Win32Window::InputPaste(std::string_view text) {
-    const HWND focus = FocusWindow();
-    if (focus == m_hwnd)
-        return;
-    const ControlTemplate* c = Control(::GetDlgCtrlID(focus));
-    if (c == nullptr || c->kind != ControlKind::Edit)
+    HWND focus = nullptr;
+    if (FocusedEdit(focus) == nullptr)
         return;
     PasteInto(focus, text);
     Pump();

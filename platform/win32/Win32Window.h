@@ -81,6 +81,8 @@ class Win32Window : public Window {
     void PasteInto(HWND edit, std::string_view utf8);
     // The window that receives the keys: the control with the page's focus, else the page.
     HWND FocusWindow() const;
+    // The edit that has the focus (its window in `edit`), or nullptr when no edit has it.
+    const ControlTemplate* FocusedEdit(HWND& edit) const;
     // Whether a typed character of `chars` characters fits edit `edit`'s input limit.
     bool Fits(HWND edit, std::size_t chars) const;
 
