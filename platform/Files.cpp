@@ -381,7 +381,7 @@ ReadResult::Status Services::ReadFileInPieces(const std::string& path, std::size
     }
     sink.Begin(S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0);
     // One buffer that stays in the cache; the sink converts each piece from it.
-    constexpr std::size_t kBuffer = std::size_t{256} << 10;
+    constexpr std::size_t kBuffer = std::size_t{64} << 10;
     const std::unique_ptr<char[]> buffer(new char[kBuffer]);
     std::size_t kept = 0;  // bytes the sink left at the buffer's front
     std::size_t total = 0; // bytes read so far
@@ -413,22 +413,6 @@ ReadResult::Status Services::ReadFileInPieces(const std::string& path, std::size
     }
     ::close(fd);
     return ReadResult::Status::Ok;
-}
-
-ReadResult Services::ReadFile(const std::string& path, std::size_t maxBytes) {
-    struct Whole : PieceSink {
-        std::string bytes;
-        void Begin(std::size_t size) override { bytes.reserve(size); }
-        std::size_t Take(std::string_view piece, bool /*last*/) override {
-            bytes.append(piece);
-            return piece.size();
-        }
-    } whole;
-    ReadResult result;
-    result.status = ReadFileInPieces(path, maxBytes, whole);
-    if (result.status == ReadResult::Status::Ok)
-        result.bytes = std::move(whole.bytes);
-    return result;
 }
 
 } // namespace mirel

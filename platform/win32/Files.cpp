@@ -1,10 +1,12 @@
-// Reading and writing whole files for the Services default implementation (Windows).
+// Reading and writing files for the Services default implementation (Windows).
 //
 // Writing never destroys what was there: a file on disk is written to a temporary file beside
 // it and moved over it (MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
 // only after every byte reached the disk. A device or a pipe cannot be replaced and is written
 // in place.
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -121,76 +123,57 @@ WriteStatus Services::WriteFile(const std::string& path, const std::string& byte
     return WriteStatus::Ok;
 }
 
-ReadResult Services::ReadFile(const std::string& path, std::size_t maxBytes) {
-    ReadResult result;
+ReadResult::Status Services::ReadFileInPieces(const std::string& path, std::size_t maxBytes,
+                                              PieceSink& sink) {
     const std::wstring wide = Widen(path);
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = ::GetLastError();
-        result.status = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
-                            ? ReadResult::Status::Missing
-                            : ReadResult::Status::Unreadable;
-        return result;
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::Status::Missing
+                                                                              : ReadResult::Status::Unreadable;
     }
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        result.status = ReadResult::Status::IsFolder;
-        return result;
-    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return ReadResult::Status::IsFolder;
     Handle file(::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
-        result.status = ReadResult::Status::Unreadable;
-        return result;
-    }
+    if (!file.Valid())
+        return ReadResult::Status::Unreadable;
     LARGE_INTEGER size{};
+    std::size_t known = 0;
     if (::GetFileType(file.Get()) == FILE_TYPE_DISK && ::GetFileSizeEx(file.Get(), &size) != FALSE) {
-        if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
-            result.status = ReadResult::Status::TooLarge;
-            return result;
-        }
-        result.bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+        if (static_cast<unsigned long long>(size.QuadPart) > maxBytes)
+            return ReadResult::Status::TooLarge;
+        known = static_cast<std::size_t>(size.QuadPart);
     }
-    char buffer[65536];
+    sink.Begin(known);
+    // One buffer that stays in the cache; the sink converts each piece from it.
+    constexpr std::size_t kBuffer = std::size_t{64} << 10;
+    const std::unique_ptr<char[]> buffer(new char[kBuffer]);
+    std::size_t kept = 0;  // bytes the sink left at the buffer's front
+    std::size_t total = 0; // bytes read so far
     for (;;) {
         DWORD n = 0;
-        if (::ReadFile(file.Get(), buffer, sizeof buffer, &n, nullptr) == FALSE) {
-            if (::GetLastError() == ERROR_BROKEN_PIPE || ::GetLastError() == ERROR_HANDLE_EOF)
-                break;
-            result.bytes.clear();
-            result.status = ReadResult::Status::Unreadable;
-            return result;
+        if (::ReadFile(file.Get(), buffer.get() + kept, static_cast<DWORD>(kBuffer - kept), &n, nullptr) ==
+            FALSE) {
+            const DWORD error = ::GetLastError();
+            if (error != ERROR_BROKEN_PIPE && error != ERROR_HANDLE_EOF)
+                return ReadResult::Status::Unreadable;
+            n = 0; // the end of a pipe's data
         }
-        if (n == 0)
-            break;
+        total += n;
         // A file that grows while it is read, or a device without end, stops at the limit.
-        if (result.bytes.size() + n > maxBytes) {
-            result.bytes.clear();
-            result.status = ReadResult::Status::TooLarge;
-            return result;
-        }
-        result.bytes.append(buffer, n);
-    }
-    return result;
-}
-
-ReadResult::Status Services::ReadFileInPieces(const std::string& path, std::size_t maxBytes,
-                                              PieceSink& sink) {
-    // The file is read whole and handed to the sink in pieces, as the reader of the other
-    // systems hands them over.
-    const ReadResult whole = ReadFile(path, maxBytes);
-    if (whole.status != ReadResult::Status::Ok)
-        return whole.status;
-    constexpr std::size_t kPiece = std::size_t{256} << 10;
-    const std::string_view bytes(whole.bytes);
-    sink.Begin(bytes.size());
-    std::size_t pos = 0;
-    while (bytes.size() - pos > kPiece) {
-        const std::size_t taken = std::min(sink.Take(bytes.substr(pos, kPiece), false), kPiece);
-        if (taken == 0) // a sink must take something from a full piece
+        if (total > maxBytes)
+            return ReadResult::Status::TooLarge;
+        const std::size_t held = kept + n;
+        const bool last = n == 0;
+        const std::size_t taken = std::min(sink.Take(std::string_view(buffer.get(), held), last), held);
+        if (last)
+            break;
+        kept = held - taken;
+        std::memmove(buffer.get(), buffer.get() + taken, kept);
+        if (kept == kBuffer) // a sink must take something from a full buffer
             return ReadResult::Status::Unreadable;
-        pos += taken;
     }
-    sink.Take(bytes.substr(pos), true);
     return ReadResult::Status::Ok;
 }
 
