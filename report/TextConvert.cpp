@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "platform/Memory.h"
 #include "platform/Text.h"
 
 namespace mirel {
@@ -319,7 +320,10 @@ std::size_t FileConverter::Feed(std::string_view bytes, bool last) {
         std::size_t written = 0;
         const std::size_t took =
             ConvertPiece(bytes.data() + used, n, bytes.size() - used, last, m_buffer.data(), written);
-        m_out.append(m_buffer.data(), written);
+        // An HTML page found while guessing is converted again stripped: what this pass makes
+        // of it is not kept, only what it shows of the form counts.
+        if (m_bFixed || !m_bHtml)
+            m_out.append(m_buffer.data(), written);
         used += took;
         if (took < n)
             break; // a sequence cut by the end of the bytes, or a NUL
@@ -347,7 +351,42 @@ std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_
     const HtmlWriter html{bInTag, nLfRun};
     std::size_t i = 0;
     while (i < n) {
-        if (!stripping && nHtmlSeen == 0) {
+        if (bHtml && !fixed) {
+            // An HTML page found while guessing is converted again stripped, so the rest of this
+            // pass only looks for what decides the form: a NUL, bytes from 0x80 up (UTF-8 or
+            // not, 0xCD runs). Words of other bytes are passed; any byte in them but a CR ends
+            // a run of 0xCD.
+            while (i + 8 <= n) {
+                std::uint64_t x;
+                std::memcpy(&x, p + i, sizeof x);
+                if ((x & kHighBits) != 0 || HasByte(x, 0))
+                    break;
+                if (x != 0x0D * kOnes)
+                    nCdRun = 0;
+                i += 8;
+            }
+        }
+        if (stripping) {
+            // Markup and the third and later line feeds of a run are dropped without a branch
+            // on the byte: in a page, tags and text take turns every few bytes, and branches
+            // on them would mostly be mispredicted. Bytes from 0x80 up and a NUL go the usual
+            // way below. (Every byte is stored, and one or two of the stored bytes are kept.)
+            while (i < n) {
+                const auto b = static_cast<unsigned char>(p[i]);
+                if (b >= 0x80 || b == 0)
+                    break;
+                const bool lf = b == '\n';
+                const bool shown = !bInTag && b != '<' && b != '\r';
+                nLfRun = shown ? (lf ? nLfRun + 1 : 0) : nLfRun;
+                d[0] = lf ? '\r' : static_cast<char>(b);
+                d[1] = '\n';
+                d += shown && nLfRun <= 2 ? 1 + static_cast<int>(lf) : 0;
+                bInTag = bInTag ? b != '>' : b == '<';
+                ++i;
+            }
+            if (i == n)
+                break;
+        } else if (nHtmlSeen == 0) {
             // Eight bytes at a time: a word without special bytes is stored whole (the buffer
             // has room); one whose bytes need no test of the form (no NUL, "<" or 0xCD, and
             // bytes from 0x80 up only once cp1252 or DOS is chosen) goes through the table
@@ -510,10 +549,17 @@ namespace {
 // Room for `size` more bytes of a file, its line ends and umlauts (a DOS overview grows by a
 // fifth), so that the text is not moved while it is converted; memory not written to costs
 // nothing. Growing by at least half keeps a series of appends from copying the report each time.
+// The new memory is advised for large pages before the text so far is copied into it, so that
+// the copy and the conversion fill it in large steps.
 void MakeRoom(std::string& out, std::size_t size) {
     const std::size_t need = out.size() + size + size / 2 + 64;
-    if (need > out.capacity())
-        out.reserve(std::max(need, out.capacity() + out.capacity() / 2));
+    if (need <= out.capacity())
+        return;
+    std::string room;
+    room.reserve(std::max(need, out.capacity() + out.capacity() / 2));
+    AdviseLargeWrite(room.data(), room.capacity());
+    room.append(out);
+    out.swap(room);
 }
 
 } // namespace
