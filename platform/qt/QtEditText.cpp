@@ -49,7 +49,7 @@ namespace {
 // breaks; a line longer than kDisplayLine characters is shown broken into pieces of that
 // length, and the block after such a break is marked kJoinedBlock. Reading the text back turns
 // both into what the page put in.
-constexpr int kPackChars = 1024;
+constexpr int kPackChars = 4096;
 constexpr int kDisplayLine = 4096;
 constexpr int kJoinedBlock = 1; // user state of a block that continues the line before it
 

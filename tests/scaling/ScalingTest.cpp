@@ -1,23 +1,35 @@
-// Appending large files grows time and memory linearly on both hosts: the scenario runner walks
-// to the report page and appends one file of 1, 8, 32 and 64 MiB, each in a process of its own,
-// and the CPU time and peak memory above a walk without an append must stay under ten times
-// the 8 MiB figures at 64 MiB (eight is linear; the cost of an append that re-did the report so
-// far, or a layout quadratic in a line, is far above).
+// Appending large files grows time and memory linearly on both hosts: a session of the scenario
+// runner walks to the report page and appends one file of 1, 8, 32 and 64 MiB, each in a
+// process of its own (a fork of this one, which holds no host and no large memory), and the
+// time and the memory the append takes must stay under ten times the 8 MiB figures at 64 MiB
+// (eight is linear; the cost of an append that re-did the report so far, or a layout quadratic
+// in a line, is far above). Both are taken inside the session, from the moment the file is
+// chosen to the session's end, so the start-up of the program does not blur them. The time is
+// the process's user CPU time: the program's and Qt's own work. The system time is mostly the
+// kernel clearing fresh pages, whose cost on a virtual machine depends on which pages it hands
+// out and varied by half between runs; the memory figure covers those pages.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+
+#include "platform/Scope.h"
+#include "platform/headless/HeadlessHost.h"
+#include "tools/mirel-scenario/Runner.h"
+#ifdef MIREL_WITH_QT
+#include "platform/qt/QtHost.h"
+#endif
 
 namespace mirel {
 namespace {
@@ -52,45 +64,86 @@ click 1010
 )";
 
 struct Cost {
-    double cpu = 0; // seconds of user and system time
-    double rss = 0; // peak resident memory in bytes
+    double cpu = 0; // seconds of user CPU time of the whole process, every thread
+    double rss = 0; // bytes of resident memory the append added at its peak
 };
 
-Cost RunScript(const std::string& host, const std::string& script) {
-    // The runner starts as a copy of this process, whose peak memory would count for it; the
-    // peak is set back to what this process holds now (a few MiB).
-    std::ofstream("/proc/self/clear_refs") << "5";
-    const std::string runner = MIREL_SCENARIO_BIN;
-    std::vector<std::string> args = {runner, "--host", host, script};
-    std::vector<char*> argv;
-    argv.reserve(args.size() + 1);
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen",
-                                    "HOME=" + fs::path(script).parent_path().string()};
-    for (char** e = environ; *e != nullptr; ++e)
-        if (std::string_view(*e).starts_with("PATH=") || std::string_view(*e).starts_with("LANG="))
-            env.emplace_back(*e);
-    std::vector<char*> envp;
-    envp.reserve(env.size() + 1);
-    for (std::string& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    EXPECT_EQ(posix_spawn(&pid, runner.c_str(), &actions, nullptr, argv.data(), envp.data()), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
+double UserCpu() {
     rusage usage{};
-    EXPECT_EQ(::wait4(pid, &status, 0, &usage), pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << script;
-    const auto seconds = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return {seconds(usage.ru_utime) + seconds(usage.ru_stime), static_cast<double>(usage.ru_maxrss) * 1024};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec) + static_cast<double>(usage.ru_utime.tv_usec) / 1e6;
+}
+
+// A figure of this process's memory status in bytes ("VmRSS", "VmHWM").
+double Memory(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.starts_with(field) && line.size() > std::string_view(field).size() &&
+            line[std::string_view(field).size()] == ':')
+            return std::atof(line.c_str() + std::string_view(field).size() + 1) * 1024;
+    return 0;
+}
+
+// The runner, noting the process's CPU time and memory when the file is chosen.
+class TimedRunner : public scenario::Runner {
+  public:
+    using Runner::Runner;
+    std::optional<std::string> OpenFileDialog(const std::string& filter, const std::string& defaultExt) override {
+        m_cpu = UserCpu();
+        m_rss = Memory("VmRSS");
+        std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
+        return Runner::OpenFileDialog(filter, defaultExt);
+    }
+    Cost Since() const { return {UserCpu() - m_cpu, Memory("VmHWM") - m_rss}; }
+
+  private:
+    double m_cpu = 0;
+    double m_rss = 0;
+};
+
+// Runs the session of `script` on `host` in a child process; what the append cost.
+Cost RunSession(const std::string& host, const std::string& script) {
+    int pipe[2];
+    EXPECT_EQ(::pipe(pipe), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(pipe[0]);
+        std::ifstream in(script);
+        std::stringstream text;
+        text << in.rdbuf();
+        std::ostringstream log;
+        TimedRunner runner(scenario::ParseScript(text.str()), log);
+        HeadlessHost headless;
+        Host* chosen = &headless;
+#ifdef MIREL_WITH_QT
+        std::unique_ptr<qt::QtEnvironment> qt;
+        int argc = 1;
+        char name[] = "mirel-scaling";
+        char* argv[] = {name, nullptr};
+        if (host == "qt") {
+            ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            qt = qt::CreateEnvironment(argc, argv);
+            chosen = &qt->GetHost();
+        }
+#endif
+        int status = 0;
+        {
+            const PlatformScope scope(chosen, &runner, &runner);
+            status = runner.Run();
+        }
+        const Cost cost = runner.Since();
+        const bool written = ::write(pipe[1], &cost, sizeof cost) == static_cast<ssize_t>(sizeof cost);
+        ::_exit(status == 0 && written && log.str().find("error") == std::string::npos ? 0 : 1);
+    }
+    ::close(pipe[1]);
+    Cost cost;
+    const bool read = ::read(pipe[0], &cost, sizeof cost) == static_cast<ssize_t>(sizeof cost);
+    ::close(pipe[0]);
+    int status = 0;
+    EXPECT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(read && WIFEXITED(status) && WEXITSTATUS(status) == 0) << script;
+    return cost;
 }
 
 class Scaling : public ::testing::TestWithParam<const char*> {};
@@ -113,32 +166,39 @@ TEST_P(Scaling, AppendsGrowLinearly) {
         std::ofstream(dir + "/" + std::to_string(mib) + ".scn")
             << kWalk << "click 1209\nopen \"" << dir << "/" << mib << ".txt\"\nclose\nanswer yes\n";
     }
-    std::ofstream(dir + "/walk.scn") << kWalk << "close\nanswer yes\n";
     std::string().swap(text);
 
-    // Medians of several runs: the machine may be busy with something else for a moment, and
-    // the small runs weigh most in the ratios.
-    const auto median = [&](const std::string& script, std::size_t runs) {
-        std::vector<Cost> costs(runs);
-        for (Cost& c : costs)
-            c = RunScript(host, script);
-        std::sort(costs.begin(), costs.end(), [](const Cost& a, const Cost& b) { return a.cpu < b.cpu; });
-        const double cpu = costs[runs / 2].cpu;
-        std::sort(costs.begin(), costs.end(), [](const Cost& a, const Cost& b) { return a.rss < b.rss; });
-        return Cost{cpu, costs[runs / 2].rss};
+    // The machine's speed may change for seconds at a time (another process, a neighbour on
+    // the host of this virtual machine), so the 8 MiB and 64 MiB sessions take turns, and the
+    // ratio is the median of the ratios of five rounds: a slow phase weighs on both sessions of
+    // a round alike. A median over the bar is measured once more, in case the machine was busy
+    // for longer; a real fault is over it both times.
+    const auto script = [&](int mib) { return dir + "/" + std::to_string(mib) + ".scn"; };
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
     };
-    const Cost walk = median(dir + "/walk.scn", 5);
-    std::array<Cost, sizes.size()> cost{};
-    for (std::size_t i = 0; i < sizes.size(); ++i) {
-        const std::string script = dir + "/" + std::to_string(sizes[i]) + ".scn";
-        const Cost c = median(script, sizes[i] == 8 ? 5 : sizes[i] == 64 ? 3 : 1);
-        cost[i] = {std::max(c.cpu - walk.cpu, 1e-3), std::max(c.rss - walk.rss, 1.0)};
-    }
     std::ostringstream figures;
-    for (std::size_t i = 0; i < sizes.size(); ++i)
-        figures << sizes[i] << " MiB: " << cost[i].cpu << " s, " << cost[i].rss / 1048576 << " MiB; ";
-    EXPECT_LT(cost[3].cpu / cost[1].cpu, 10) << host << ": " << figures.str();
-    EXPECT_LT(cost[3].rss / cost[1].rss, 10) << host << ": " << figures.str();
+    for (const int mib : {1, 32})
+        figures << mib << " MiB: " << RunSession(host, script(mib)).cpu << " s; ";
+    double cpuRatio = 0;
+    double rssRatio = 0;
+    for (int attempt = 0; attempt < 2 && (attempt == 0 || cpuRatio >= 10 || rssRatio >= 10); ++attempt) {
+        std::vector<double> cpuRatios;
+        std::vector<double> rssRatios;
+        for (int round = 0; round < 5; ++round) {
+            const Cost small = RunSession(host, script(8));
+            const Cost large = RunSession(host, script(64));
+            cpuRatios.push_back(large.cpu / std::max(small.cpu, 1e-6));
+            rssRatios.push_back(large.rss / std::max(small.rss, 1.0));
+            figures << "8 and 64 MiB: " << small.cpu << " and " << large.cpu << " s, " << small.rss / 1048576
+                    << " and " << large.rss / 1048576 << " MiB; ";
+        }
+        cpuRatio = median(cpuRatios);
+        rssRatio = median(rssRatios);
+    }
+    EXPECT_LT(cpuRatio, 10) << host << ": " << figures.str();
+    EXPECT_LT(rssRatio, 10) << host << ": " << figures.str();
     RecordProperty("figures", figures.str());
     fs::remove_all(dir);
 }
