@@ -270,12 +270,40 @@ struct HtmlWriter {
     }
 };
 
+// Strips the markup from text already converted (UTF-8, "\r\n" line ends) from `from` on and
+// shortens its line-feed runs, in place, as HtmlWriter writes them; `inTag` and `lfRun` are
+// left as the text ends, for what follows. '<', '>' and line feeds keep their places in the
+// conversion, and a CR only comes before a line feed.
+void StripConverted(std::string& text, std::size_t from, bool& inTag, int& lfRun) {
+    char* const s = text.data();
+    const std::size_t size = text.size();
+    std::size_t out = from;
+    for (std::size_t i = from; i < size; ++i) {
+        const char c = s[i];
+        if (inTag) {
+            inTag = c != '>';
+        } else if (c == '<') {
+            inTag = true;
+        } else if (c == '\r' && i + 1 < size && s[i + 1] == '\n') {
+            ++i;
+            if (++lfRun <= 2) {
+                s[out++] = '\r';
+                s[out++] = '\n';
+            }
+        } else {
+            lfRun = 0;
+            s[out++] = c;
+        }
+    }
+    text.resize(out);
+}
+
 } // namespace
 
-FileConverter::FileConverter(std::string& out) : m_out(out) {}
+FileConverter::FileConverter(std::string& out) : m_out(out), m_start(out.size()) {}
 
 FileConverter::FileConverter(std::string& out, FileForm form)
-    : m_out(out), m_form(form), m_bFixed(true), m_bChosen(true) {}
+    : m_out(out), m_start(out.size()), m_form(form), m_bFixed(true), m_bChosen(true) {}
 
 FileForm FileConverter::Form() const {
     FileForm form;
@@ -289,8 +317,6 @@ FileForm FileConverter::Form() const {
 bool FileConverter::Converted() const {
     if (m_bFixed)
         return true;
-    if (m_bHtml)
-        return false;
     // Before the first byte from 0x80 up, every coding gives the same text.
     return !m_bChosen || Form().coding == m_form.coding;
 }
@@ -320,11 +346,15 @@ std::size_t FileConverter::Feed(std::string_view bytes, bool last) {
         std::size_t written = 0;
         const std::size_t took =
             ConvertPiece(bytes.data() + used, n, bytes.size() - used, last, m_buffer.data(), written);
-        // An HTML page found while guessing is converted again stripped: what this pass makes
-        // of it is not kept, only what it shows of the form counts.
-        if (m_bFixed || !m_bHtml)
-            m_out.append(m_buffer.data(), written);
+        m_out.append(m_buffer.data(), written);
         used += took;
+        if (m_bHtml && !m_form.html) {
+            // The text has just shown itself to be an HTML page: what was converted of it so
+            // far is stripped now, and the rest is stripped on the way.
+            StripConverted(m_out, m_start, m_bInTag, m_nLfRun);
+            m_form.html = true;
+            continue;
+        }
         if (took < n)
             break; // a sequence cut by the end of the bytes, or a NUL
     }
@@ -351,21 +381,6 @@ std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_
     const HtmlWriter html{bInTag, nLfRun};
     std::size_t i = 0;
     while (i < n) {
-        if (bHtml && !fixed) {
-            // An HTML page found while guessing is converted again stripped, so the rest of this
-            // pass only looks for what decides the form: a NUL, bytes from 0x80 up (UTF-8 or
-            // not, 0xCD runs). Words of other bytes are passed; any byte in them but a CR ends
-            // a run of 0xCD.
-            while (i + 8 <= n) {
-                std::uint64_t x;
-                std::memcpy(&x, p + i, sizeof x);
-                if ((x & kHighBits) != 0 || HasByte(x, 0))
-                    break;
-                if (x != 0x0D * kOnes)
-                    nCdRun = 0;
-                i += 8;
-            }
-        }
         if (stripping) {
             // Markup and the third and later line feeds of a run are dropped without a branch
             // on the byte: in a page, tags and text take turns every few bytes, and branches
@@ -378,6 +393,7 @@ std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_
                 const bool lf = b == '\n';
                 const bool shown = !bInTag && b != '<' && b != '\r';
                 nLfRun = shown ? (lf ? nLfRun + 1 : 0) : nLfRun;
+                nCdRun = b == '\r' ? nCdRun : 0; // for the tests of the form while guessing
                 d[0] = lf ? '\r' : static_cast<char>(b);
                 d[1] = '\n';
                 d += shown && nLfRun <= 2 ? 1 + static_cast<int>(lf) : 0;
@@ -463,6 +479,8 @@ std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_
             } else {
                 *d++ = c;
             }
+            if (bHtml && !stripping)
+                break; // "<html>" was just seen: the text so far is stripped before going on
             continue;
         }
 

@@ -59,9 +59,10 @@ struct FileForm {
 // runs are shortened. The detection counts the text after the NUL cut and the CR removal, as
 // the tests of the form always did.
 //
-// Without a given form the converter guesses the form at the first byte that depends on it
-// and finds the true one on the way; when the guess was wrong (or the text turns out to be
-// HTML), Converted() is false and the file must be converted again with Form().
+// Without a given form the converter guesses the coding at the first byte that depends on it
+// and finds the true one on the way; when the text turns out to be HTML, what it wrote so far
+// is stripped and the rest is stripped as it comes. When the coding guess was wrong,
+// Converted() is false and the file must be converted again with Form().
 class FileConverter {
   public:
     explicit FileConverter(std::string& out);
@@ -83,6 +84,7 @@ class FileConverter {
                              std::size_t& written);
 
     std::string& m_out;
+    std::size_t m_start;  // where this file's text begins in `out`
     std::string m_buffer; // converted bytes of one piece, before they go to `out`
     FileForm m_form;      // the form the output is written in
     bool m_bFixed = false;
