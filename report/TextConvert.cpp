@@ -382,10 +382,10 @@ std::size_t FileConverter::ConvertPiece(const char* p, std::size_t n, std::size_
     std::size_t i = 0;
     while (i < n) {
         if (stripping) {
-            // Markup and the third and later line feeds of a run are dropped without a branch
-            // on the byte: in a page, tags and text take turns every few bytes, and branches
-            // on them would mostly be mispredicted. Bytes from 0x80 up and a NUL go the usual
-            // way below. (Every byte is stored, and one or two of the stored bytes are kept.)
+            // Markup and the third and later line feeds of a run are dropped in a short loop
+            // over the bytes below 0x80: every byte is stored, and the output moves on by the
+            // bytes kept (none, the byte, or CR LF for a line feed). Bytes from 0x80 up and a
+            // NUL go the usual way below.
             while (i < n) {
                 const auto b = static_cast<unsigned char>(p[i]);
                 if (b >= 0x80 || b == 0)
