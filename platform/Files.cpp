@@ -48,6 +48,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/FileReading.h"
 #include "platform/Services.h"
 
 namespace mirel {
@@ -380,39 +381,15 @@ ReadResult::Status Services::ReadFileInPieces(const std::string& path, std::size
         return ReadResult::Status::TooLarge;
     }
     sink.Begin(S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0);
-    // One buffer that stays in the cache; the sink converts each piece from it.
-    constexpr std::size_t kBuffer = std::size_t{64} << 10;
-    const std::unique_ptr<char[]> buffer(new char[kBuffer]);
-    std::size_t kept = 0;  // bytes the sink left at the buffer's front
-    std::size_t total = 0; // bytes read so far
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer.get() + kept, kBuffer - kept);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ::close(fd);
-            return ReadResult::Status::Unreadable;
-        }
-        total += static_cast<std::size_t>(n);
-        // A file that grows while it is read, or a device without end, stops at the limit.
-        if (total > maxBytes) {
-            ::close(fd);
-            return ReadResult::Status::TooLarge;
-        }
-        const std::size_t held = kept + static_cast<std::size_t>(n);
-        const bool last = n == 0;
-        const std::size_t taken = std::min(sink.Take(std::string_view(buffer.get(), held), last), held);
-        if (last)
-            break;
-        kept = held - taken;
-        std::memmove(buffer.get(), buffer.get() + taken, kept);
-        if (kept == kBuffer) { // a sink must take something from a full buffer
-            ::close(fd);
-            return ReadResult::Status::Unreadable;
-        }
-    }
+    const ReadResult::Status status = FeedPieces(sink, maxBytes, [fd](char* buffer, std::size_t room) {
+        ssize_t n = 0;
+        do
+            n = ::read(fd, buffer, room);
+        while (n < 0 && errno == EINTR);
+        return static_cast<long long>(n);
+    });
     ::close(fd);
-    return ReadResult::Status::Ok;
+    return status;
 }
 
 } // namespace mirel

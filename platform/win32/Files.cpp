@@ -4,12 +4,10 @@
 // it and moved over it (MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
 // only after every byte reached the disk. A device or a pipe cannot be replaced and is written
 // in place.
-#include <algorithm>
-#include <cstring>
-#include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/FileReading.h"
 #include "platform/Services.h"
 #include "platform/win32/WinApi.h"
 #include "platform/win32/WinText.h"
@@ -129,8 +127,9 @@ ReadResult::Status Services::ReadFileInPieces(const std::string& path, std::size
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = ::GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::Status::Missing
-                                                                              : ReadResult::Status::Unreadable;
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? ReadResult::Status::Missing
+                   : ReadResult::Status::Unreadable;
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return ReadResult::Status::IsFolder;
@@ -146,35 +145,15 @@ ReadResult::Status Services::ReadFileInPieces(const std::string& path, std::size
         known = static_cast<std::size_t>(size.QuadPart);
     }
     sink.Begin(known);
-    // One buffer that stays in the cache; the sink converts each piece from it.
-    constexpr std::size_t kBuffer = std::size_t{64} << 10;
-    const std::unique_ptr<char[]> buffer(new char[kBuffer]);
-    std::size_t kept = 0;  // bytes the sink left at the buffer's front
-    std::size_t total = 0; // bytes read so far
-    for (;;) {
+    return FeedPieces(sink, maxBytes, [&file](char* buffer, std::size_t room) -> long long {
         DWORD n = 0;
-        if (::ReadFile(file.Get(), buffer.get() + kept, static_cast<DWORD>(kBuffer - kept), &n, nullptr) ==
-            FALSE) {
+        if (::ReadFile(file.Get(), buffer, static_cast<DWORD>(room), &n, nullptr) == FALSE) {
             const DWORD error = ::GetLastError();
-            if (error != ERROR_BROKEN_PIPE && error != ERROR_HANDLE_EOF)
-                return ReadResult::Status::Unreadable;
-            n = 0; // the end of a pipe's data
+            return error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF ? 0
+                                                                           : -1; // the end of a pipe's data
         }
-        total += n;
-        // A file that grows while it is read, or a device without end, stops at the limit.
-        if (total > maxBytes)
-            return ReadResult::Status::TooLarge;
-        const std::size_t held = kept + n;
-        const bool last = n == 0;
-        const std::size_t taken = std::min(sink.Take(std::string_view(buffer.get(), held), last), held);
-        if (last)
-            break;
-        kept = held - taken;
-        std::memmove(buffer.get(), buffer.get() + taken, kept);
-        if (kept == kBuffer) // a sink must take something from a full buffer
-            return ReadResult::Status::Unreadable;
-    }
-    return ReadResult::Status::Ok;
+        return n;
+    });
 }
 
 } // namespace mirel

@@ -89,7 +89,8 @@ double Memory(const char* field) {
 class TimedRunner : public scenario::Runner {
   public:
     using Runner::Runner;
-    std::optional<std::string> OpenFileDialog(const std::string& filter, const std::string& defaultExt) override {
+    std::optional<std::string> OpenFileDialog(const std::string& filter,
+                                              const std::string& defaultExt) override {
         m_cpu = UserCpu();
         m_rss = Memory("VmRSS");
         std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here

@@ -183,8 +183,7 @@ TEST(TextConvert, PiecesGiveTheSameTextAsTheWholeFile) {
     // Bytes that matter to some step, in random texts fed in pieces of every small size; the
     // guessed form is wrong in many of them. Some texts are HTML pages, and runs of plain text
     // long enough to be copied by the word come in between.
-    const std::string alphabet =
-        "ab\n\n\r<>\xCD\xCD\xC3\xBC\xE2\x82\xAC\x84\xEF\xBB\xBF\xF0\x9F\x98\t\x80"s;
+    const std::string alphabet = "ab\n\n\r<>\xCD\xCD\xC3\xBC\xE2\x82\xAC\x84\xEF\xBB\xBF\xF0\x9F\x98\t\x80"s;
     const std::string plain = "Laufwerk C: frei 12 GB ";
     std::mt19937 random(16);
     for (int round = 0; round < 6000; ++round) {
